@@ -1,0 +1,72 @@
+#include "app/FormLook.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QVariant>
+#include <QWidget>
+
+namespace FormLook {
+
+namespace {
+void applyPixelFont(QWidget* widget)
+{
+    const QVariant size = widget->property("fontPixelSize");
+    if (!size.isValid())
+        return;
+    QFont font = widget->font();
+    font.setPixelSize(size.toInt());
+    widget->setFont(font);
+}
+} // namespace
+
+void applyPixelFonts(QWidget* root)
+{
+    applyPixelFont(root);
+    const auto children = root->findChildren<QWidget*>();
+    for (QWidget* child : children)
+        applyPixelFont(child);
+}
+
+void setTextColor(QWidget* widget, const QColor& color)
+{
+    if (widget->palette().color(QPalette::WindowText) == color && widget->palette().color(QPalette::Text) == color)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    widget->setPalette(palette);
+}
+
+QColor textColor(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
+
+void setPanelColor(QWidget* panel, const QColor& color)
+{
+    if (panel->autoFillBackground() && panel->palette().color(QPalette::Window) == color)
+        return;
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, color);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+}
+
+QColor panelColor(const QWidget* panel) { return panel->palette().color(QPalette::Window); }
+
+QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+
+void fitToControls(QWidget* window, int border)
+{
+    const QRect controls = window->childrenRect();
+    window->setFixedSize(controls.right() + 1 + border, controls.bottom() + 1 + border);
+}
+
+void centerOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace FormLook

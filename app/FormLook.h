@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+// Looks shared by all windows.
+namespace FormLook {
+
+inline const QColor Red { 255, 0, 0 };
+inline const QColor Navy { 0, 0, 128 };
+inline const QColor Blue { 0, 0, 255 };
+
+// Forms give font sizes in pixels through the dynamic property
+// "fontPixelSize" (Designer's font property knows only points). Applies it to
+// the root and every descendant that carries it; the others inherit.
+void applyPixelFonts(QWidget* root);
+
+void setTextColor(QWidget* widget, const QColor& color);
+QColor textColor(const QWidget* widget);
+
+// Background of a panel; buttonFace() is the normal one.
+void setPanelColor(QWidget* panel, const QColor& color);
+QColor panelColor(const QWidget* panel);
+QColor buttonFace();
+
+// Sizes a window to its visible controls plus a border, without resizing.
+void fitToControls(QWidget* window, int border);
+// Centres a top-level window on its screen.
+void centerOnScreen(QWidget* window);
+
+} // namespace FormLook

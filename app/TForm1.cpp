@@ -1,0 +1,184 @@
+#include "app/TForm1.h"
+
+#include "app/AppState.h"
+#include "app/FormLook.h"
+#include "constants/Settings.h"
+#include "constants/TForm2.h"
+#include "info/Links.h"
+#include "info/TForm3.h"
+#include "info/TForm4.h"
+#include "info/TForm5.h"
+
+#include <QCloseEvent>
+#include <QStyle>
+#include <QTimer>
+
+namespace {
+
+TForm1* mainWindow = nullptr;
+
+QTimer* makeTimer(QObject* owner, const char* name, int interval)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QLatin1StringView(name));
+    timer->setInterval(interval);
+    return timer;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent)
+    , Timer1(makeTimer(this, "Timer1", 500))
+    , Timer2(makeTimer(this, "Timer2", 130))
+    , Timer3(makeTimer(this, "Timer3", 1500))
+    , Timer4(makeTimer(this, "Timer4", 10000))
+    , Timer5(makeTimer(this, "Timer5", 200))
+{
+    mainWindow = this;
+    setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint);
+    FormLook::applyPixelFonts(this);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    UpDown2->setBuddy(Edit1);
+    UpDown1->setBuddy(Edit5);
+
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer5, &QTimer::timeout, this, &TForm1::Timer5Timer);
+    connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::Optionen_Aufruf);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connectInputs();
+    connectBanner();
+
+    FormLook::fitToControls(this, 10);
+    FormLook::centerOnScreen(this);
+    Edit1->setFocus();
+
+    Timer1->start();
+    Timer4->start();
+    Startprozeduren();
+}
+
+TForm1::~TForm1()
+{
+    if (mainWindow == this)
+        mainWindow = nullptr;
+}
+
+TForm1* TForm1::instance() { return mainWindow; }
+
+void TForm1::Startprozeduren()
+{
+    AppState& state = appState();
+    state.creating = true;
+    WerteVorgeben();
+    Vorg_Einlesen();
+    state.creating = false;
+}
+
+void TForm1::WerteVorgeben()
+{
+    Label26->setText(Links::bannerText());
+    Label5->clear();
+    appState().calc.selectedPipe = 1;
+    appState().catalogue.fill();
+}
+
+void TForm1::Vorg_Einlesen()
+{
+    AppState& state = appState();
+    Settings::Vorgaben_einlesen(this);
+    if (state.settingsFileError)
+        return;
+    state.calc.material = state.settings.materialIndex;
+    const int material = state.settings.materialIndex;
+    if (material >= 1 && material <= 6) {
+        materialButtons()[material - 1]->setChecked(true);
+        RohrClick();
+    }
+}
+
+void TForm1::Timer1Timer()
+{
+    Timer1->stop();
+    const AppState& state = appState();
+    if (state.settings.hideStartWindow != 0 || state.settingsFileError) {
+        Timer3->start();
+        return;
+    }
+    showStartWindow();
+}
+
+void TForm1::Timer5Timer()
+{
+    Timer5->stop();
+    auto* dialog = new TForm2(this);
+    TForm2::setCurrent(dialog);
+    dialog->show();
+}
+
+void TForm1::Optionen_Aufruf()
+{
+    if (appState().dialogInitialised && TForm2::current()) {
+        TForm2* dialog = TForm2::current();
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+        return;
+    }
+    auto* dialog = new TForm2(this);
+    TForm2::setCurrent(dialog);
+    dialog->show();
+    dialog->Startprozeduren();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    auto* window = new TForm3(this);
+    window->show();
+    window->Startprozeduren();
+}
+
+void TForm1::showStartWindow() { (new TForm4(this))->show(); }
+
+void TForm1::showEndWindow() { (new TForm5(this))->show(); }
+
+void TForm1::closeEvent(QCloseEvent* event) { FormClose(event); }
+
+void TForm1::FormClose(QCloseEvent* event)
+{
+    const AppState& state = appState();
+    if (state.quitting || state.settings.hideEndWindow != 0) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    showEndWindow();
+}
+
+void TForm1::Beenden()
+{
+    appState().quitting = true;
+    close();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && (edit == Edit1 || edit == Edit2 || edit == Edit4))
+        return Edit1KeyPress(edit, event);
+    if (watched == Panel7 || watched == Label26)
+        return bannerEvent(watched, event);
+    return QWidget::eventFilter(watched, event);
+}
+
+std::array<QRadioButton*, 6> TForm1::differenceButtons() const
+{
+    return { RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6 };
+}
+
+std::array<QRadioButton*, 6> TForm1::materialButtons() const
+{
+    return { RadioButton11, RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16 };
+}

@@ -1,0 +1,65 @@
+#include "TestSupport.h"
+
+#include "app/AppState.h"
+#include "app/TForm1.h"
+#include "constants/SettingsFile.h"
+#include "info/Links.h"
+
+#include <QApplication>
+#include <QWidget>
+
+TestEnvironment::TestEnvironment()
+{
+    resetAppState();
+    SettingsFile::setDirectory(dir_.path());
+    MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) { messages.append(request); });
+    Links::setUrlOpener([this](const QUrl& url, QWidget*) {
+        openedUrls.append(url);
+        return urlOpens;
+    });
+    watchdog_.setInterval(100);
+    QObject::connect(&watchdog_, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            QFAIL("a modal window appeared");
+        }
+    });
+    watchdog_.start();
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    MessageBoxes::setHandler({});
+    Links::setUrlOpener({});
+    SettingsFile::setDirectory({});
+    resetAppState();
+}
+
+QString TestEnvironment::directory() const { return SettingsFile::directory(); }
+
+QString TestEnvironment::settingsPath() const { return SettingsFile::path(); }
+
+void TestEnvironment::writeStandardSettings(bool hideStart, bool hideEnd)
+{
+    SettingsRecord record {};
+    record.applyStandardValues(false);
+    record.hideStartWindow = hideStart ? 1 : 0;
+    record.hideEndWindow = hideEnd ? 1 : 0;
+    QVERIFY(SettingsFile::write(record));
+}
+
+std::unique_ptr<TForm1> TestEnvironment::createMainWindow()
+{
+    auto window = std::make_unique<TForm1>();
+    for (QTimer* timer : { window->Timer1, window->Timer4 })
+        timer->stop();
+    return window;
+}
+
+QStringList TestEnvironment::messageTexts() const
+{
+    QStringList texts;
+    for (const auto& message : messages)
+        texts.append(message.text);
+    return texts;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/MessageBoxes.h"
+
+#include <QList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+class TForm1;
+
+// Points the program's outside world at test doubles for its lifetime:
+// message boxes are recorded instead of shown, URLs are recorded and "opened"
+// with the result urlOpens, the settings file lives in a fresh temporary
+// directory, and the shared state starts as at program start. A watchdog
+// fails the test if a real modal window ever appears.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+
+    QString directory() const; // with trailing separator
+    QString settingsPath() const;
+
+    // Writes a standard-values settings file (optionally adjusted first).
+    void writeStandardSettings(bool hideStart = true, bool hideEnd = true);
+
+    // A main window created with the timers stopped, so that no start window
+    // or banner runs unless the test asks for it.
+    std::unique_ptr<TForm1> createMainWindow();
+
+    QList<MessageBoxes::Request> messages;
+    QList<QUrl> openedUrls;
+    bool urlOpens = true;
+
+    QStringList messageTexts() const;
+
+private:
+    QTemporaryDir dir_;
+    QTimer watchdog_;
+};
+
+// Main for a widget test: offscreen unless a platform is set, German texts.
+#define FLUVANO_TEST_MAIN(TestClass)                                                                                   \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        QApplication app(argc, argv);                                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestClass test;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

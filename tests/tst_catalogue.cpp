@@ -1,0 +1,119 @@
+#include "sizing/PipeCatalogue.h"
+
+#include <QTest>
+
+class TestCatalogue : public QObject {
+    Q_OBJECT
+
+private:
+    PipeCatalogue catalogue;
+
+private Q_SLOTS:
+    void initTestCase() { catalogue.fill(); }
+
+    void listLengthsAndEnds_data()
+    {
+        QTest::addColumn<int>("material");
+        QTest::addColumn<int>("pipes");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("medium threaded") << 1 << 12 << QStringLiteral("Mittelschweres Gewinderohr DIN 2440");
+        QTest::newRow("heavy threaded") << 2 << 12 << QStringLiteral("Schweres Gewinderohr DIN 2441");
+        QTest::newRow("seamless") << 3 << 12 << QStringLiteral("Nahtloses Stahlrohr DIN 2448");
+        QTest::newRow("welded") << 4 << 12 << QStringLiteral("Geschweißtes Stahlrohr DIN 2458");
+        QTest::newRow("copper") << 5 << 13 << QStringLiteral("Kupferrohr DIN 1786");
+        QTest::newRow("precision") << 6 << 8 << QStringLiteral("Präzisionsstahlrohr DIN 2391-1");
+        for (int m = 7; m <= 10; ++m)
+            QTest::addRow("empty material %d", m) << m << 0 << QString();
+    }
+    void listLengthsAndEnds()
+    {
+        QFETCH(int, material);
+        QFETCH(int, pipes);
+        QFETCH(QString, name);
+        QCOMPARE(catalogue.materialName(material), name);
+        QCOMPARE(catalogue.pipeCount(material), pipes);
+        for (int i = 1; i <= pipes; ++i) {
+            QVERIFY2(!catalogue.isEndOfList(material, i), qPrintable(QString::number(i)));
+            QVERIFY(!catalogue.designation(material, i).isEmpty());
+        }
+        // Every slot behind the end is empty too.
+        for (int i = pipes + 1; i <= PipeCatalogue::SlotCount; ++i) {
+            QVERIFY(catalogue.isEndOfList(material, i));
+            QVERIFY(catalogue.designation(material, i).isEmpty());
+        }
+    }
+
+    void entries_data()
+    {
+        QTest::addColumn<int>("material");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("designation");
+        QTest::addColumn<QString>("innerDiameter");
+        QTest::newRow("first pipe") << 1 << 1 << QStringLiteral("DN 10") << QStringLiteral("12,5");
+        QTest::newRow("diameter kept as typed") << 1 << 2 << QStringLiteral("DN 15") << QStringLiteral("16,");
+        QTest::newRow("worked example pipe") << 1 << 4 << QStringLiteral("DN 25") << QStringLiteral("27,2");
+        QTest::newRow("whole millimetres") << 1 << 7 << QStringLiteral("DN 50") << QStringLiteral("53");
+        QTest::newRow("largest threaded") << 1 << 12 << QStringLiteral("DN 150") << QStringLiteral("155,4");
+        QTest::newRow("heavy DN 100") << 2 << 10 << QStringLiteral("DN 100") << QStringLiteral("103,5");
+        QTest::newRow("seamless DN 400") << 3 << 12 << QStringLiteral("DN 400") << QStringLiteral("388,8");
+        QTest::newRow("welded DN 250") << 4 << 10 << QStringLiteral("DN 250") << QStringLiteral("263");
+        QTest::newRow("copper first") << 5 << 1 << QStringLiteral("8x1") << QStringLiteral("6");
+        QTest::newRow("copper decimal designation") << 5 << 11 << QStringLiteral("76,1x2") << QStringLiteral("72,1");
+        QTest::newRow("copper last") << 5 << 13 << QStringLiteral("108x2,5") << QStringLiteral("103");
+        QTest::newRow("precision first") << 6 << 1 << QStringLiteral("12x1,2") << QStringLiteral("9,6");
+        QTest::newRow("precision last") << 6 << 8 << QStringLiteral("54x1,5") << QStringLiteral("51");
+    }
+    void entries()
+    {
+        QFETCH(int, material);
+        QFETCH(int, slot);
+        QFETCH(QString, designation);
+        QFETCH(QString, innerDiameter);
+        QCOMPARE(catalogue.designation(material, slot), designation);
+        QCOMPARE(catalogue.innerDiameterText(material, slot), innerDiameter);
+    }
+
+    void textsFitTheirFields()
+    {
+        for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m) {
+            QVERIFY(catalogue.materialName(m).size() <= PipeCatalogue::NameLength);
+            for (int i = 1; i <= PipeCatalogue::SlotCount; ++i) {
+                QVERIFY(catalogue.designation(m, i).size() <= PipeCatalogue::TextLength);
+                QVERIFY(catalogue.innerDiameterText(m, i).size() <= PipeCatalogue::TextLength);
+            }
+        }
+    }
+
+    void indicesOutsideTheTableGiveEmptyTexts_data()
+    {
+        QTest::addColumn<int>("material");
+        QTest::addColumn<int>("slot");
+        QTest::newRow("material 0") << 0 << 1;
+        QTest::newRow("material 11") << 11 << 1;
+        QTest::newRow("slot 0") << 1 << 0;
+        QTest::newRow("slot 21") << 1 << 21;
+        QTest::newRow("negative") << -1 << -1;
+    }
+    void indicesOutsideTheTableGiveEmptyTexts()
+    {
+        QFETCH(int, material);
+        QFETCH(int, slot);
+        QVERIFY(catalogue.designation(material, slot).isEmpty());
+        QVERIFY(catalogue.innerDiameterText(material, slot).isEmpty());
+        if (!PipeCatalogue::validMaterial(material))
+            QVERIFY(catalogue.materialName(material).isEmpty());
+    }
+
+    void fillingTwiceGivesTheSameCatalogue()
+    {
+        PipeCatalogue again;
+        again.fill();
+        again.fill();
+        for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m)
+            for (int i = 1; i <= PipeCatalogue::SlotCount; ++i)
+                QCOMPARE(again.innerDiameterText(m, i), catalogue.innerDiameterText(m, i));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"

@@ -1,0 +1,266 @@
+#include "constants/SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray image(const SettingsRecord& record)
+{
+    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+float floatAt(const QByteArray& bytes, int offset)
+{
+    float value;
+    std::memcpy(&value, bytes.constData() + offset, sizeof value);
+    return value;
+}
+
+// A record whose every byte differs, reserved byte and gap included.
+QByteArray patternedImage()
+{
+    QByteArray bytes(164, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7 + 3);
+    return bytes;
+}
+
+} // namespace
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString path() const { return SettingsFile::path(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        SettingsFile::setDirectory(dir.path());
+        QFile::remove(path());
+    }
+
+    void pathIsDirectoryWithSeparatorAndFileName()
+    {
+        QCOMPARE(SettingsFile::directory(), dir.path() + u'/');
+        QCOMPARE(SettingsFile::path(), dir.path() + QStringLiteral("/Fluvano.qel"));
+        SettingsFile::setDirectory({});
+        QCOMPARE(SettingsFile::directory(), QCoreApplication::applicationDirPath() + u'/');
+    }
+
+    void layoutOfTheFileImage()
+    {
+        SettingsRecord record {};
+        record.densityAt(1) = 1.0f;
+        record.heatCapacityAt(8) = 2.0f;
+        record.viscosityAt(3) = 3.0f;
+        record.densityInUse = 4.0f;
+        record.heatCapacityInUse = 5.0f;
+        record.viscosityInUse = 6.0f;
+        record.temperatureIndex = 7;
+        record.materialIndex = 8;
+        record.manualOverride = 9;
+        record.hideStartWindow = 10;
+        record.hideEndWindow = 11;
+        record.reserved = 12;
+        record.gap[0] = 13;
+        record.gap[1] = 14;
+        record.rMax = 15.0f;
+        record.wMax = 16.0f;
+        record.roughnessAt(10) = 17.0f;
+        QVERIFY(SettingsFile::write(record));
+        const QByteArray bytes = readBytes(path());
+        QCOMPARE(bytes.size(), 164);
+        QCOMPARE(floatAt(bytes, 0), 1.0f);
+        QCOMPARE(floatAt(bytes, 32 + 4 * 7), 2.0f);
+        QCOMPARE(floatAt(bytes, 64 + 4 * 2), 3.0f);
+        QCOMPARE(floatAt(bytes, 96), 4.0f);
+        QCOMPARE(floatAt(bytes, 100), 5.0f);
+        QCOMPARE(floatAt(bytes, 104), 6.0f);
+        for (int offset = 108; offset <= 115; ++offset)
+            QCOMPARE(int(bytes[offset]), offset - 101);
+        QCOMPARE(floatAt(bytes, 116), 15.0f);
+        QCOMPARE(floatAt(bytes, 120), 16.0f);
+        QCOMPARE(floatAt(bytes, 124 + 4 * 9), 17.0f);
+    }
+
+    void roundTripIsBitForBit()
+    {
+        const QByteArray original = patternedImage();
+        writeBytes(path(), original);
+        SettingsRecord record {};
+        QCOMPARE(SettingsFile::read(record), SettingsFile::ReadResult::Ok);
+        QCOMPARE(image(record), original);
+        QFile::remove(path());
+        QVERIFY(SettingsFile::write(record));
+        QCOMPARE(readBytes(path()), original);
+    }
+
+    void readOutcomes_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<SettingsFile::ReadResult>("result");
+        QTest::newRow("empty file") << 0 << SettingsFile::ReadResult::Failed;
+        QTest::newRow("one byte short") << 163 << SettingsFile::ReadResult::Failed;
+        QTest::newRow("exactly one record") << 164 << SettingsFile::ReadResult::Ok;
+        QTest::newRow("longer than a record") << 400 << SettingsFile::ReadResult::Ok;
+    }
+    void readOutcomes()
+    {
+        QFETCH(int, length);
+        QFETCH(SettingsFile::ReadResult, result);
+        QByteArray bytes = patternedImage();
+        bytes = bytes.repeated(3).left(length);
+        writeBytes(path(), bytes);
+        SettingsRecord record {};
+        const QByteArray before = image(record);
+        QCOMPARE(SettingsFile::read(record), result);
+        // Only a complete record replaces what was there.
+        QCOMPARE(image(record), result == SettingsFile::ReadResult::Ok ? patternedImage() : before);
+    }
+
+    void missingFile()
+    {
+        SettingsRecord record {};
+        QCOMPARE(SettingsFile::read(record), SettingsFile::ReadResult::Missing);
+    }
+
+    void directoryInPlaceOfTheFile()
+    {
+        QVERIFY(QDir(dir.path()).mkdir(SettingsFile::fileName()));
+        SettingsRecord record {};
+        QCOMPARE(SettingsFile::read(record), SettingsFile::ReadResult::Failed);
+        QVERIFY(!SettingsFile::write(record));
+        QVERIFY(QDir(dir.path()).rmdir(SettingsFile::fileName()));
+    }
+
+    void writeIntoMissingDirectoryFails()
+    {
+        SettingsFile::setDirectory(dir.path() + QStringLiteral("/does-not-exist"));
+        SettingsRecord record {};
+        QVERIFY(!SettingsFile::write(record));
+        QVERIFY(!QFile::exists(SettingsFile::path()));
+    }
+
+    void failedWriteLeavesThePreviousFile()
+    {
+        const QByteArray original = patternedImage();
+        writeBytes(path(), original);
+
+        // Let the disk "fill up" after 100 bytes: the write of the new record fails half-way.
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        rlimit small = previous;
+        small.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        SettingsRecord record {};
+        record.applyStandardValues(false);
+        const bool written = SettingsFile::write(record);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QVERIFY(!written);
+        QCOMPARE(readBytes(path()), original);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { SettingsFile::fileName() });
+    }
+
+    void standardValues_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<float>("density");
+        QTest::addColumn<float>("heatCapacity");
+        QTest::addColumn<float>("viscosity");
+        QTest::newRow("0 °C") << 1 << 999.0f << 4217.0f << 1.79f;
+        QTest::newRow("10 °C") << 2 << 999.7f << 4199.0f << 1.31f;
+        QTest::newRow("20 °C") << 3 << 998.3f << 4182.0f << 1.01f;
+        QTest::newRow("30 °C") << 4 << 995.7f << 4180.0f << 0.81f;
+        QTest::newRow("40 °C") << 5 << 992.3f << 4179.0f << 0.66f;
+        QTest::newRow("60 °C") << 6 << 983.2f << 4185.0f << 0.48f;
+        QTest::newRow("80 °C") << 7 << 977.7f << 4197.0f << 0.37f;
+    }
+    void standardValues()
+    {
+        QFETCH(int, index);
+        QFETCH(float, density);
+        QFETCH(float, heatCapacity);
+        QFETCH(float, viscosity);
+        SettingsRecord record {};
+        record.applyStandardValues(false);
+        QCOMPARE(record.densityAt(index), density);
+        QCOMPARE(record.heatCapacityAt(index), heatCapacity);
+        QCOMPARE(record.viscosityAt(index), viscosity);
+    }
+
+    void standardValuesInUseAndLimits()
+    {
+        SettingsRecord record {};
+        record.applyStandardValues(false);
+        QCOMPARE(record.temperatureIndex, 6);
+        QCOMPARE(record.densityInUse, 983.2f);
+        QCOMPARE(record.heatCapacityInUse, 4185.0f);
+        QCOMPARE(record.viscosityInUse, 0.48f);
+        QCOMPARE(record.rMax, 100.0f);
+        QCOMPARE(record.wMax, 2.0f);
+        QCOMPARE(record.materialIndex, 1);
+        const float roughness[] = { 0.045f, 0.045f, 0.045f, 0.045f, 0.002f, 0.0015f, 0.007f };
+        for (int m = 1; m <= 7; ++m)
+            QCOMPARE(record.roughnessAt(m), roughness[m - 1]);
+    }
+
+    void standardValuesKeepWhatTheyDoNotSet()
+    {
+        QByteArray bytes(164, '\x5a');
+        SettingsRecord record;
+        std::memcpy(&record, bytes.constData(), sizeof record);
+        const SettingsRecord before = record;
+        record.applyStandardValues(true);
+        QCOMPARE(record.densityAt(8), before.densityAt(8));
+        QCOMPARE(record.heatCapacityAt(8), before.heatCapacityAt(8));
+        QCOMPARE(record.viscosityAt(8), before.viscosityAt(8));
+        for (int m = 8; m <= 10; ++m)
+            QCOMPARE(record.roughnessAt(m), before.roughnessAt(m));
+        QCOMPARE(record.hideStartWindow, before.hideStartWindow);
+        QCOMPARE(record.hideEndWindow, before.hideEndWindow);
+        QCOMPARE(record.reserved, before.reserved);
+        QCOMPARE(record.gap[0], before.gap[0]);
+        QCOMPARE(record.gap[1], before.gap[1]);
+        QCOMPARE(record.manualOverride, before.manualOverride);
+        record.applyStandardValues(false);
+        QCOMPARE(record.manualOverride, 0);
+    }
+
+    void messages()
+    {
+        QCOMPARE(SettingsFile::readErrorMessage(QStringLiteral("/opt/fluvano/")),
+            QStringLiteral("FEHLER! Datei Fluvano.qel (Einstellungen/Vorgaben) im Verzeichnis \r/opt/fluvano/ fehlt oder "
+                           "ist beschädigt. \r\rBitte umgehend bei den Konstanten Standardwerte setzten und "
+                           "Speichern.\r"));
+        QVERIFY(!SettingsFile::readErrorMessage(QStringLiteral("/x/")).contains(u'\n'));
+        QCOMPARE(SettingsFile::writeErrorMessage(), QStringLiteral("Fehler bei Datenträgerzugriff."));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
