@@ -36,6 +36,9 @@ TForm1::TForm1(QWidget* parent)
     , Timer5(makeTimer(this, "Timer5", 200))
 {
     mainWindow = this;
+    // The pictures are compiled into the static window library; nothing else
+    // would make the linker keep them.
+    Q_INIT_RESOURCE(resources);
     setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowCloseButtonHint);

@@ -1,0 +1,401 @@
+#include "TestSupport.h"
+
+#include "app/AppState.h"
+#include "app/FormLook.h"
+#include "app/TForm1.h"
+#include "sizing/Calculation.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct Shown {
+    QString designation, diameter, gradient, volumeFlow, massFlow, velocity, material;
+    bool operator==(const Shown&) const = default;
+};
+
+Shown display(const TForm1& w)
+{
+    return { w.Panel1->text(), w.Panel6->text(), w.Panel2->text(), w.Panel3->text(), w.Panel4->text(),
+        w.Panel5->text(), w.Label5->text() };
+}
+
+bool resultsCleared(const TForm1& w)
+{
+    for (const QLabel* panel : { w.Panel2, w.Panel3, w.Panel4, w.Panel5, w.Panel6 })
+        if (!panel->text().isEmpty())
+            return false;
+    return true;
+}
+
+const QString WorkedExampleMaterial = QStringLiteral("- Mittelschweres Gewinderohr DIN 2440 -");
+const QString Overload = QStringLiteral("LEISTUNG ZU GROSS !");
+
+} // namespace
+
+class TestMainInputs : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<TForm1> w;
+
+    void type(QLineEdit* edit, const QString& keys)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        env = std::make_unique<TestEnvironment>();
+        env->writeStandardSettings();
+        w = env->createMainWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+    void cleanup()
+    {
+        w.reset();
+        env.reset();
+    }
+
+    void workedExampleFollowsEachKeystroke()
+    {
+        type(w->Edit1, QStringLiteral("1"));
+        QCOMPARE(w->Panel1->text(), QStringLiteral("DN 10")); // 1 kW fits the smallest pipe
+        QTest::keyClick(w->Edit1, Qt::Key_0);
+        QCOMPARE(w->Edit1->text(), QStringLiteral("10"));
+        const Shown expected { QStringLiteral("DN 25"), QStringLiteral("27,2"), QStringLiteral("42,73"),
+            QStringLiteral("0,583"), QStringLiteral("573"), QStringLiteral("0,279"), WorkedExampleMaterial };
+        QCOMPARE(display(*w), expected);
+        QCOMPARE(FormLook::textColor(w->Label5), QColor(0, 0, 255));
+        QCOMPARE(FormLook::panelColor(w->Panel2), FormLook::buttonFace());
+        QCOMPARE(FormLook::panelColor(w->Panel5), FormLook::buttonFace());
+        QCOMPARE(w->Edit4->text(), QStringLiteral("27,2")); // the recommended pipe, for manual mode
+        QVERIFY(appState().resultsValid);
+        QVERIFY(env->messages.isEmpty());
+    }
+
+    void keyFilter_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("point becomes comma") << QStringLiteral("2.5") << QStringLiteral("2,5");
+        QTest::newRow("letters, minus and blanks dropped") << QStringLiteral("a-1 e+2") << QStringLiteral("12");
+        QTest::newRow("backspace") << QStringLiteral("123\b4") << QStringLiteral("124");
+    }
+    void keyFilter()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        appState().settingsFileError = true; // no calculation writes into Edit4
+        for (QLineEdit* edit : { w->Edit1, w->Edit2, w->Edit4 }) {
+            edit->setEnabled(true);
+            edit->show();
+            edit->clear();
+            for (const QChar c : keys) {
+                if (c == u'\b')
+                    QTest::keyClick(edit, Qt::Key_Backspace);
+                else
+                    QTest::keyClicks(edit, QString(c));
+            }
+            QCOMPARE(edit->text(), text);
+        }
+    }
+
+    void decimalHeatOutput()
+    {
+        type(w->Edit1, QStringLiteral("2.5"));
+        QCOMPARE(w->Edit1->text(), QStringLiteral("2,5"));
+        QCOMPARE(appState().calc.heatOutput, 2500.0f);
+        QVERIFY(!w->Panel2->text().isEmpty());
+    }
+
+    void heatOutputLimit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("100000 kW") << QStringLiteral("100000") << true;
+        QTest::newRow("100000,0 kW") << QStringLiteral("100000,0") << true;
+        QTest::newRow("100000,1 kW") << QStringLiteral("100000,1") << false;
+        QTest::newRow("100001 kW") << QStringLiteral("100001") << false;
+        QTest::newRow("beyond float range") << QStringLiteral("1") + QString(40, u'0') << false;
+    }
+    void heatOutputLimit()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        w->Edit1->setText(QStringLiteral("10"));
+        w->Edit1->setText(text);
+        if (accepted) {
+            QCOMPARE(w->Edit1->text(), text);
+            QCOMPARE(w->Panel1->text(), QStringLiteral("DN 150"));
+            QCOMPARE(w->Label5->text(), Overload);
+            QVERIFY(env->messages.isEmpty());
+        } else if (text.size() > 10) {
+            // Not a number at all.
+            QCOMPARE(env->messageTexts(), QStringList { QStringLiteral("Fehlerhafte Eingabe!") });
+        } else {
+            QCOMPARE(w->Edit1->text(), QStringLiteral("0"));
+            QVERIFY(resultsCleared(*w));
+            QVERIFY(w->Panel1->text().isEmpty());
+            QVERIFY(!appState().resultsValid);
+            QVERIFY(env->messages.isEmpty());
+        }
+    }
+
+    void unreadableInputKeepsTheResults_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lone comma") << QStringLiteral(",");
+        QTest::newRow("two commas") << QStringLiteral("1,2,3");
+        QTest::newRow("pasted letters") << QStringLiteral("zehn");
+        QTest::newRow("pasted point") << QStringLiteral("1.000");
+        QTest::newRow("pasted inf") << QStringLiteral("inf");
+    }
+    void unreadableInputKeepsTheResults()
+    {
+        QFETCH(QString, text);
+        w->Edit1->setText(QStringLiteral("10"));
+        const Shown before = display(*w);
+        w->Edit1->setText(text);
+        QCOMPARE(env->messages.size(), 1);
+        QCOMPARE(env->messages.front().text, QStringLiteral("Fehlerhafte Eingabe!"));
+        QCOMPARE(env->messages.front().caption, QStringLiteral("Fluvano"));
+        QVERIFY(appState().inputError);
+        QCOMPARE(display(*w), before);
+    }
+
+    void emptyHeatOutputClearsTheResults()
+    {
+        w->Edit1->setText(QStringLiteral("10"));
+        w->Edit1->clear();
+        QVERIFY(resultsCleared(*w));
+        QVERIFY(w->Panel1->text().isEmpty());
+        QCOMPARE(w->Label5->text(), WorkedExampleMaterial); // the material line stays
+        QVERIFY(env->messages.isEmpty());
+    }
+
+    void otherTemperatureDifference()
+    {
+        w->Edit1->setText(QStringLiteral("10"));
+        QTest::mouseClick(w->RadioButton7, Qt::LeftButton);
+        QVERIFY(w->Edit2->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), w->Edit2);
+        QVERIFY(!w->RadioButton5->isChecked());
+        QVERIFY(resultsCleared(*w)); // no ΔT yet
+        QTest::keyClicks(w->Edit2, QStringLiteral("8"));
+        QCOMPARE(appState().calc.temperatureDifference, 8.0f);
+        QVERIFY(!w->Panel2->text().isEmpty());
+        // ṁ = 10 kW / 4185 / 8 K: 1075,3 kg/h.
+        QCOMPARE(w->Panel4->text(), QStringLiteral("1.075"));
+
+        QTest::mouseClick(w->RadioButton3, Qt::LeftButton);
+        QVERIFY(!w->Edit2->isEnabled());
+        QCOMPARE(w->Edit2->text(), QStringLiteral("8"));
+        QCOMPARE(appState().calc.temperatureDifference, 10.0f);
+        // ṁ = 10 kW / 4185 / 10 K: 860,2 kg/h.
+        QCOMPARE(w->Panel4->text(), QStringLiteral("860"));
+    }
+
+    void materialButtonsRecalculate()
+    {
+        w->Edit1->setText(QStringLiteral("10"));
+        QTest::mouseClick(w->RadioButton15, Qt::LeftButton);
+        QCOMPARE(appState().calc.material, 5);
+        QCOMPARE(w->Label5->text(), QStringLiteral("- Kupferrohr DIN 1786 -"));
+        QVERIFY(w->Panel1->text().contains(u'x'));
+    }
+
+    void heatOutputStepper()
+    {
+        w->UpDown2->stepUp();
+        QCOMPARE(w->Edit1->text(), QStringLiteral("2"));
+        QCOMPARE(appState().calc.heatOutput, 2000.0f);
+        w->UpDown2->stepDown();
+        w->UpDown2->stepDown();
+        QCOMPARE(w->Edit1->text(), QStringLiteral("1"));
+        w->Edit1->setText(QStringLiteral("1000"));
+        w->UpDown2->stepUp();
+        QCOMPARE(w->Edit1->text(), QStringLiteral("1000"));
+        w->Edit1->setText(QStringLiteral("57"));
+        w->UpDown2->stepUp(); // counts on from what the entry shows
+        QCOMPARE(w->Edit1->text(), QStringLiteral("58"));
+    }
+
+    void overloadWarning()
+    {
+        w->Edit1->setText(QStringLiteral("5000"));
+        QCOMPARE(w->Panel1->text(), QStringLiteral("DN 150"));
+        QCOMPARE(appState().calc.selectedPipe, 12);
+        QCOMPARE(w->Label5->text(), Overload);
+        QCOMPARE(FormLook::textColor(w->Label5), QColor(255, 0, 0));
+        const CalcState& calc = appState().calc;
+        QCOMPARE(FormLook::panelColor(w->Panel2) == FormLook::Red, calc.pressureGradient > 100);
+        QCOMPARE(FormLook::panelColor(w->Panel5) == FormLook::Red, calc.velocity > 2);
+        QVERIFY(calc.pressureGradient > 100 || calc.velocity > 2);
+
+        // Back to a pipe that fits: colours and the material line return.
+        w->Edit1->setText(QStringLiteral("10"));
+        QCOMPARE(FormLook::panelColor(w->Panel2), FormLook::buttonFace());
+        QCOMPARE(FormLook::panelColor(w->Panel5), FormLook::buttonFace());
+        QCOMPARE(w->Label5->text(), WorkedExampleMaterial);
+    }
+
+    void gradientEqualToTheLimitIsNotRed()
+    {
+        // R of the largest pipe at 2000 kW becomes the limit: every pipe is
+        // passed over, the largest stays selected, and its R is not above R max.
+        SettingsRecord& settings = appState().settings;
+        settings.rMax = 0;
+        settings.wMax = 1000;
+        w->Edit1->setText(QStringLiteral("2000"));
+        QCOMPARE(appState().calc.selectedPipe, 12);
+        QCOMPARE(FormLook::panelColor(w->Panel2), FormLook::Red);
+        settings.rMax = appState().calc.pressureGradient;
+        w->Edit1->setText(QStringLiteral("2000,0"));
+        QCOMPARE(appState().calc.selectedPipe, 12);
+        QCOMPARE(FormLook::panelColor(w->Panel2), FormLook::buttonFace());
+        QCOMPARE(w->Label5->text(), WorkedExampleMaterial);
+    }
+
+    void arithmeticFaultKeepsTheScreen_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("density 0") << QStringLiteral("rho") << 0.0f << QStringLiteral("Gleitkommadivision durch Null.");
+        QTest::newRow("viscosity 0") << QStringLiteral("nu") << 0.0f << QStringLiteral("Gleitkommadivision durch Null.");
+        QTest::newRow("roughness 0") << QStringLiteral("eps") << 0.0f << QStringLiteral("Gleitkommadivision durch Null.");
+        QTest::newRow("density NaN") << QStringLiteral("rho") << std::numeric_limits<float>::quiet_NaN()
+                                     << QStringLiteral("Ungültige Gleitkommaoperation.");
+        QTest::newRow("heat capacity infinite") << QStringLiteral("c") << std::numeric_limits<float>::infinity()
+                                                << QStringLiteral("Gleitkommadivision durch Null.");
+    }
+    void arithmeticFaultKeepsTheScreen()
+    {
+        QFETCH(QString, field);
+        QFETCH(float, value);
+        QFETCH(QString, message);
+        w->Edit1->setText(QStringLiteral("10"));
+        const Shown before = display(*w);
+        SettingsRecord& settings = appState().settings;
+        (field == u"rho"       ? settings.densityInUse
+                : field == u"nu" ? settings.viscosityInUse
+                : field == u"c"  ? settings.heatCapacityInUse
+                                 : settings.roughnessAt(1))
+            = value;
+        w->Edit1->setText(QStringLiteral("11"));
+        QCOMPARE(env->messages.size(), 1);
+        QCOMPARE(env->messages.front().text, message);
+        QCOMPARE(env->messages.front().icon, QMessageBox::Critical);
+        QCOMPARE(display(*w), before);
+        // The program goes on: repaired constants calculate again.
+        settings.applyStandardValues(false);
+        w->Edit1->setText(QStringLiteral("10"));
+        QCOMPARE(w->Panel2->text(), QStringLiteral("42,73"));
+    }
+
+    void settingsErrorSuppressesEverything()
+    {
+        w->Edit1->setText(QStringLiteral("10"));
+        const Shown before = display(*w);
+        appState().settingsFileError = true;
+        w->Edit1->setText(QStringLiteral("1,2,3"));
+        w->Edit1->setText(QStringLiteral("20"));
+        QCOMPARE(display(*w), before);
+        QVERIFY(env->messages.isEmpty());
+    }
+
+    void manualModeStepping()
+    {
+        w->Edit1->setText(QStringLiteral("10"));
+        QTest::mouseClick(w->CheckBox1, Qt::LeftButton);
+        QVERIFY(w->CheckBox1->isChecked());
+        QVERIFY(w->Edit4->isVisible());
+        QVERIFY(!w->Panel6->isVisible());
+        QVERIFY(w->UpDown1->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w->Edit4);
+        QCOMPARE(w->Edit5->text(), QStringLiteral("4"));
+        QCOMPARE(w->Label4->text(), QStringLiteral("&gewähltes Rohr:"));
+        for (QRadioButton* button : { w->RadioButton11, w->RadioButton12, w->RadioButton16 })
+            QVERIFY(!button->isEnabled());
+        // Manual mode starts on the recommended pipe.
+        QCOMPARE(w->Edit4->text(), QStringLiteral("27,2"));
+        QCOMPARE(w->Panel2->text(), QStringLiteral("42,73"));
+        QCOMPARE(w->Panel1->text(), QStringLiteral("DN 25"));
+
+        // The first step up shows the same pipe again, each further one the next.
+        w->UpDown1->stepUp();
+        QCOMPARE(w->Edit4->text(), QStringLiteral("27,2"));
+        w->UpDown1->stepUp();
+        QCOMPARE(w->Edit4->text(), QStringLiteral("35,9"));
+        QCOMPARE(w->Panel1->text(), QStringLiteral("DN 32"));
+        // The first step down after steps up shows the pipe one above.
+        w->UpDown1->stepDown();
+        QCOMPARE(w->Edit4->text(), QStringLiteral("41,8"));
+        QCOMPARE(w->Panel1->text(), QStringLiteral("DN 40"));
+        w->UpDown1->stepDown();
+        QCOMPARE(w->Edit4->text(), QStringLiteral("35,9"));
+
+        // A typed diameter is used as it stands; a too small one shows the warning.
+        type(w->Edit4, QStringLiteral("12.5"));
+        QCOMPARE(w->Edit4->text(), QStringLiteral("12,5"));
+        QVERIFY(w->Panel2->text().startsWith(QStringLiteral("2.09"))); // R ≈ 2099 Pa/m
+        QCOMPARE(w->Label5->text(), Overload);
+        // Clearing the inputs leaves the designation.
+        const QString designation = w->Panel1->text();
+        w->Edit4->clear();
+        QVERIFY(resultsCleared(*w));
+        QCOMPARE(w->Panel1->text(), designation);
+    }
+
+    void steppingPastTheEndOfTheCopperList()
+    {
+        QTest::mouseClick(w->RadioButton15, Qt::LeftButton);
+        w->Edit1->setText(QStringLiteral("1"));
+        QTest::mouseClick(w->CheckBox1, Qt::LeftButton);
+        const int start = appState().calc.selectedPipe;
+        // Step until the stepper shows 14; the next click selects pipe 14.
+        for (int position = start; position < 14; ++position)
+            w->UpDown1->stepUp();
+        QCOMPARE(w->Edit5->text(), QStringLiteral("14"));
+        QCOMPARE(w->Panel1->text(), QStringLiteral("108x2,5"));
+        QCOMPARE(w->Edit4->text(), QStringLiteral("103"));
+        w->UpDown1->stepUp();
+        QCOMPARE(appState().calc.selectedPipe, 14);
+        QVERIFY(w->Edit4->text().isEmpty());
+        QVERIFY(resultsCleared(*w));
+        QCOMPARE(w->Panel1->text(), QStringLiteral("108x2,5"));
+        QVERIFY(env->messages.isEmpty());
+    }
+
+    void leavingManualModeRecommendsAgain()
+    {
+        w->Edit1->setText(QStringLiteral("10"));
+        QTest::mouseClick(w->CheckBox1, Qt::LeftButton);
+        w->Edit4->setText(QStringLiteral("100"));
+        QCOMPARE(w->Panel1->text(), QStringLiteral("DN 25")); // the designation of the selected index
+        QTest::mouseClick(w->CheckBox1, Qt::LeftButton);
+        QVERIFY(!w->CheckBox1->isChecked());
+        QVERIFY(!w->Edit4->isVisible());
+        QVERIFY(w->Panel6->isVisible());
+        QVERIFY(!w->UpDown1->isVisible());
+        QCOMPARE(w->Label4->text(), QStringLiteral("empfohlenes Rohr:"));
+        for (QRadioButton* button : { w->RadioButton11, w->RadioButton15 })
+            QVERIFY(button->isEnabled());
+        QCOMPARE(w->Panel6->text(), QStringLiteral("27,2"));
+        QCOMPARE(w->Edit4->text(), QStringLiteral("27,2"));
+        QVERIFY(!appState().calc.manualMode);
+    }
+};
+
+FLUVANO_TEST_MAIN(TestMainInputs)
+#include "tst_maininputs.moc"
