@@ -1,23 +1,312 @@
 #include "constants/TForm2.h"
 
 #include "app/AppState.h"
+#include "app/FormLook.h"
+#include "app/MessageBoxes.h"
+#include "app/TForm1.h"
+#include "constants/Settings.h"
+#include "sizing/NumberText.h"
+#include "sizing/NumericKeys.h"
 
-namespace {
+#include <QKeyEvent>
+#include <QPointer>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace
+{
+
 QPointer<TForm2>& currentDialog()
 {
     static QPointer<TForm2> dialog;
     return dialog;
 }
+
+constexpr int DensityDecimals = 1;
+constexpr int HeatCapacityDecimals = 0;
+constexpr int ViscosityDecimals = 3;
+constexpr int RoughnessDecimals = 4;
+constexpr int RMaxDecimals = 0;
+constexpr int WMaxDecimals = 2;
+
+// Outer size of the window, frame included.
+constexpr QSize DesignFrameSize { 384, 409 };
+
+// Of a set of radio buttons only the checked one is reached by Tab.
+void setTabStop(QRadioButton* button, bool checked)
+{
+    const int policy = button->focusPolicy();
+    button->setFocusPolicy(Qt::FocusPolicy(checked ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+}
+
+QIcon standardIcon(const QStyle* style, QStyle::StandardPixmap wanted, QStyle::StandardPixmap fallback)
+{
+    const QIcon icon = style->standardIcon(wanted);
+    return icon.isNull() ? style->standardIcon(fallback) : icon;
+}
+
 } // namespace
 
 TForm2::TForm2(QWidget* parent)
-    : QWidget(parent, Qt::Tool)
+    : QWidget(parent,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setupUi(this);
+    FormLook::applyPixelFonts(this);
+    BitBtn1->setIcon(standardIcon(style(), QStyle::SP_DialogOkButton, QStyle::SP_DialogApplyButton));
+    BitBtn3->setIcon(standardIcon(style(), QStyle::SP_DialogRetryButton, QStyle::SP_BrowserReload));
+    BitBtn2->setIcon(standardIcon(style(), QStyle::SP_DialogAbortButton, QStyle::SP_DialogCancelButton));
+    refreshLabelSizes();
+
+    for (QRadioButton* button : temperatureButtons())
+        connect(button, &QRadioButton::clicked, this, [this, button] { TempButtonClick(button); });
+    auto radioButtons = findChildren<QRadioButton*>();
+    for (QRadioButton* button : radioButtons) {
+        setTabStop(button, button->isChecked());
+        connect(button, &QRadioButton::toggled, this, [button](bool checked) { setTabStop(button, checked); });
+    }
+    connect(CheckBox1, &QCheckBox::clicked, this, &TForm2::CheckBox1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
+    for (QLineEdit* edit : numberFields())
+        edit->installEventFilter(this);
+
+    FormLook::centerOnScreen(this);
 }
 
-TForm2* TForm2::current() { return currentDialog(); }
+// The design position: centred on the screen, with the design outer size
+// once the platform tells the frame's size.
+void TForm2::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shownBefore) return;
+    shownBefore = true;
+    placeAtDesignPosition();
+}
 
-void TForm2::setCurrent(TForm2* dialog) { currentDialog() = dialog; }
+void TForm2::placeAtDesignPosition()
+{
+    const QSize frame = frameGeometry().size() - size();
+    if (!frame.isNull()) resize(DesignFrameSize - frame);
+    FormLook::centerOnScreen(this);
+}
 
-void TForm2::Startprozeduren() { appState().dialogInitialised = true; }
+TForm2* TForm2::current()
+{
+    return currentDialog();
+}
+
+void TForm2::setCurrent(TForm2* dialog)
+{
+    currentDialog() = dialog;
+}
+
+QPoint TForm2::placeBeside(const QRect& mainFrame, int dialogFrameWidth)
+{
+    const double halfDifference = (double(mainFrame.width()) - double(dialogFrameWidth)) / 2.0;
+    return { mainFrame.left() + int(std::trunc(halfDifference)), mainFrame.top() + 68 };
+}
+
+void TForm2::Startprozeduren()
+{
+    AppState& state = appState();
+    if (const QWidget* mainWindow = parentWidget())
+        move(placeBeside(mainWindow->frameGeometry(), frameGeometry().width()));
+    refreshLabelSizes();
+    if (!state.settingsFileError) {
+        Settings::Vorgaben_einlesen(this);
+        Vorgaben_eintragen();
+    }
+    state.dialogInitialised = true;
+}
+
+void TForm2::refreshLabelSizes()
+{
+    const auto labels = findChildren<QLabel*>();
+    for (QLabel* label : labels)
+        label->adjustSize();
+}
+
+void TForm2::Vorgaben_eintragen()
+{
+    const SettingsRecord& settings = appState().settings;
+
+    const int temperature = settings.temperatureIndex;
+    if (temperature >= 1 && temperature <= int(temperatureButtons().size()))
+        temperatureButtons()[temperature - 1]->setChecked(true);
+    CheckBox1->setChecked(settings.manualOverride != 0);
+    Aendern();
+    Edit1->setText(NumberText::fixed(settings.densityInUse, DensityDecimals));
+    Edit2->setText(NumberText::fixed(settings.heatCapacityInUse, HeatCapacityDecimals));
+    Edit3->setText(NumberText::fixed(settings.viscosityInUse, ViscosityDecimals));
+
+    const int material = settings.materialIndex;
+    if (material >= 1 && material <= int(materialButtons().size())) materialButtons()[material - 1]->setChecked(true);
+    const std::array<QLineEdit*, 6> roughnessFields { Edit11, Edit12, Edit13, Edit14, Edit15, Edit16 };
+    for (int m = 1; m <= 6; ++m)
+        roughnessFields[m - 1]->setText(NumberText::fixed(settings.roughnessAt(m), RoughnessDecimals));
+    Edit8->setText(NumberText::fixed(settings.rMax, RMaxDecimals));
+    Edit9->setText(NumberText::fixed(settings.wMax, WMaxDecimals));
+}
+
+void TForm2::Einlesen()
+{
+    AppState& state = appState();
+    SettingsRecord& settings = state.settings;
+
+    const auto temperatures = temperatureButtons();
+    for (int k = 1; k <= int(temperatures.size()); ++k) {
+        if (temperatures[k - 1]->isChecked()) {
+            settings.temperatureIndex = std::uint8_t(k);
+            break;
+        }
+    }
+    const auto materials = materialButtons();
+    for (int m = 1; m <= int(materials.size()); ++m) {
+        if (materials[m - 1]->isChecked()) {
+            settings.materialIndex = std::uint8_t(m);
+            break;
+        }
+    }
+
+    // Each field is stored as soon as it is read; the first one that does not
+    // hold a number stops the read-back.
+    const std::array<std::pair<QLineEdit*, float*>, 11> fields { {
+        { Edit1, &settings.densityInUse },
+        { Edit2, &settings.heatCapacityInUse },
+        { Edit3, &settings.viscosityInUse },
+        { Edit11, &settings.roughnessAt(1) },
+        { Edit12, &settings.roughnessAt(2) },
+        { Edit13, &settings.roughnessAt(3) },
+        { Edit14, &settings.roughnessAt(4) },
+        { Edit15, &settings.roughnessAt(5) },
+        { Edit16, &settings.roughnessAt(6) },
+        { Edit8, &settings.rMax },
+        { Edit9, &settings.wMax },
+    } };
+    for (const auto& [edit, field] : fields) {
+        const auto value = NumberText::read(edit->text());
+        if (!value) {
+            MessageBoxes::warning(this, QStringLiteral("Eingabe überprüfen"),
+                QStringLiteral("Fehlerhafte Eingabe in einem Eingabefeld !\rBitte überprüfen."));
+            state.dialogInputError = true;
+            return;
+        }
+        *field = static_cast<float>(*value); // read() accepts only values within float range
+    }
+}
+
+void TForm2::Aendern()
+{
+    const bool manual = CheckBox1->isChecked();
+    for (QLineEdit* edit : { Edit1, Edit2, Edit3 })
+        edit->setEnabled(manual);
+    appState().settings.manualOverride = manual ? 1 : 0;
+    Label1->setEnabled(!manual);
+    // Unchecking gives back the visible buttons only; "0° C" stays as it was.
+    const auto temperatures = temperatureButtons();
+    for (QRadioButton* button : temperatures) {
+        if (manual)
+            button->setEnabled(false);
+        else if (button != RadioButton1)
+            button->setEnabled(true);
+    }
+}
+
+void TForm2::TempButtonClick(QRadioButton* sender)
+{
+    const auto temperatures = temperatureButtons();
+    const auto found = std::find(temperatures.begin(), temperatures.end(), sender);
+    if (found == temperatures.end()) return;
+    const int k = int(found - temperatures.begin()) + 1;
+    SettingsRecord& settings = appState().settings;
+    settings.temperatureIndex = std::uint8_t(k);
+    Edit1->setText(NumberText::fixed(settings.densityAt(k), DensityDecimals));
+    Edit2->setText(NumberText::fixed(settings.heatCapacityAt(k), HeatCapacityDecimals));
+    Edit3->setText(NumberText::fixed(settings.viscosityAt(k), ViscosityDecimals));
+}
+
+void TForm2::Standardwerte()
+{
+    AppState& state = appState();
+    state.settings.applyStandardValues(state.settingsFileError);
+    if (!state.settingsFileError) {
+        CheckBox1->setChecked(false);
+        RadioButton6->setChecked(true);
+        state.settings.manualOverride = 0;
+        Aendern();
+    }
+    Vorgaben_eintragen();
+}
+
+void TForm2::BitBtn1Click()
+{
+    AppState& state = appState();
+    Einlesen();
+    if (!state.dialogInputError) {
+        Settings::Vorgaben_Speichern(this);
+        close();
+        state.dialogInitialised = false;
+        recalculateMainWindow();
+    }
+    state.dialogInputError = false;
+}
+
+void TForm2::BitBtn2Click()
+{
+    close();
+    appState().dialogInitialised = false;
+    recalculateMainWindow();
+}
+
+void TForm2::recalculateMainWindow()
+{
+    if (TForm1* mainWindow = TForm1::instance()) mainWindow->DatenVollstaendig();
+}
+
+bool TForm2::Real_Press(QLineEdit* edit, QEvent* event)
+{
+    return NumericKeys::filter(edit, event);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
+        const auto fields = numberFields();
+        if (std::find(fields.begin(), fields.end(), edit) != fields.end()) return Real_Press(edit, event);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Enter in a control that leaves it unhandled (edits, check box, radio
+// buttons) presses the default button; a focused button handles Enter itself.
+// Escape does nothing.
+void TForm2::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && BitBtn1->isEnabled()) {
+        event->accept();
+        BitBtn1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+std::array<QRadioButton*, 7> TForm2::temperatureButtons() const
+{
+    return { RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6, RadioButton7 };
+}
+
+std::array<QRadioButton*, 6> TForm2::materialButtons() const
+{
+    return { RadioButton11, RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16 };
+}
+
+std::array<QLineEdit*, 11> TForm2::numberFields() const
+{
+    return { Edit1, Edit2, Edit3, Edit11, Edit12, Edit13, Edit14, Edit15, Edit16, Edit8, Edit9 };
+}

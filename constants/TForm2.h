@@ -2,11 +2,21 @@
 
 #include "ui_TForm2.h"
 
-#include <QPointer>
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 
-// The constants dialog.
-class TForm2 : public QWidget, public Ui::TForm2 {
+#include <array>
+
+class QLineEdit;
+class QRadioButton;
+
+// The constants dialog. It edits appState().settings in place: a temperature
+// choice, "Verändern" and "Standard" take effect in the record at once, saving
+// reads every field back and writes the file. Closing by the close box only
+// hides it; saving and cancelling also let the main window recalculate.
+class TForm2 : public QWidget, public Ui::TForm2
+{
     Q_OBJECT
 
 public:
@@ -17,5 +27,38 @@ public:
     static TForm2* current();
     static void setCurrent(TForm2* dialog);
 
+    // Top left of the dialog's frame beside the main window: 68 px below its
+    // top, centred horizontally with the half difference truncated toward zero.
+    static QPoint placeBeside(const QRect& mainFrame, int dialogFrameWidth);
+
+    // Start-up after the first show: placement, label sizes, settings re-read
+    // and fields filled unless the settings file is in error.
     void Startprozeduren();
+
+    void Vorgaben_eintragen();
+    void Einlesen();
+    void Aendern();
+    void Standardwerte();
+    void TempButtonClick(QRadioButton* sender);
+
+    void CheckBox1Click() { Aendern(); }
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click() { Standardwerte(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool Real_Press(QLineEdit* edit, QEvent* event);
+    void placeAtDesignPosition();
+    void refreshLabelSizes();
+    void recalculateMainWindow();
+    std::array<QRadioButton*, 7> temperatureButtons() const;
+    std::array<QRadioButton*, 6> materialButtons() const;
+    std::array<QLineEdit*, 11> numberFields() const;
+
+    bool shownBefore = false;
 };
