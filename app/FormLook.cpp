@@ -1,6 +1,9 @@
 #include "app/FormLook.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -52,6 +55,21 @@ void setPanelColor(QWidget* panel, const QColor& color)
 QColor panelColor(const QWidget* panel) { return panel->palette().color(QPalette::Window); }
 
 QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+
+void fitCaptions(QWidget* root)
+{
+    const auto widgets = root->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (widget->property("autoSize") == QVariant(false))
+            continue;
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const bool caption = (label && label->frameShape() == QFrame::NoFrame && label->pixmap().isNull()
+                                 && !label->wordWrap())
+            || qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
+        if (caption && widget->sizeHint().width() > widget->width())
+            widget->resize(widget->sizeHint().width(), widget->height());
+    }
+}
 
 void fitToControls(QWidget* window, int border)
 {

@@ -24,6 +24,11 @@ void setPanelColor(QWidget* panel, const QColor& color);
 QColor panelColor(const QWidget* panel);
 QColor buttonFace();
 
+// Widens plain labels, check boxes and radio buttons whose caption would be
+// cut off, as self-sizing captions do; a widget whose dynamic property
+// "autoSize" is false keeps its size and clips.
+void fitCaptions(QWidget* root);
+
 // Sizes a window to its visible controls plus a border, without resizing.
 void fitToControls(QWidget* window, int border);
 // Centres a top-level window on its screen.

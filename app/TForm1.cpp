@@ -55,6 +55,7 @@ TForm1::TForm1(QWidget* parent)
     connectInputs();
     connectBanner();
 
+    FormLook::fitCaptions(this);
     FormLook::fitToControls(this, 10);
     FormLook::centerOnScreen(this);
     Edit1->setFocus();
