@@ -10,12 +10,26 @@ class QLineEdit;
 class QRadioButton;
 class QTimer;
 
-// The main window. Its handlers are spread over the folders of the
-// subsystems they belong to:
-//   app/TForm1.cpp         start-up, start window decision, close protocol
-//   sizing/MainInputs.cpp  inputs, key filter, completeness check, calculation
+// Fluvano's windows and how data flows between them.
+//
+// appState() (app/AppState.h) holds everything shared: the SettingsRecord read
+// from Fluvano.qel, the settings-file error flag, the CalcState, the
+// PipeCatalogue and a few flags. No window keeps a copy.
+//
+// TForm1, the main window, owns every other window. Each change of an input
+// runs DatenVollstaendig: Einlesen reads the inputs into the CalcState, and
+// when they are complete Berechnen runs Calculation::Berechnen (the
+// widget-free core in sizing/) and Anzeigen shows the result. TForm2, the
+// constants dialog, edits the SettingsRecord in place and saves it; TForm3
+// (information) sets the two window flags; TForm4 and TForm5 are the start and
+// end windows. Message boxes and links go through seams (MessageBoxes,
+// Links::setUrlOpener) that tests replace.
+//
+// TForm1's handlers are spread over the folders of their subsystems:
+//   app/TForm1.cpp            start-up, start window decision, close protocol
+//   sizing/MainInputs.cpp     inputs, key filter, completeness check, calculation
 //   sizing/ResultDisplay.cpp  result panels
-//   info/Banner.cpp        banner timers, banner link and hover colours
+//   info/Banner.cpp           banner timers, banner link and hover colours
 class TForm1 : public QWidget, public Ui::TForm1 {
     Q_OBJECT
 
