@@ -1,6 +1,7 @@
 #include "app/AppState.h"
 
-namespace {
+namespace
+{
 AppState& instance()
 {
     static AppState state;
@@ -8,6 +9,12 @@ AppState& instance()
 }
 } // namespace
 
-AppState& appState() { return instance(); }
+AppState& appState()
+{
+    return instance();
+}
 
-void resetAppState() { instance() = AppState {}; }
+void resetAppState()
+{
+    instance() = AppState {};
+}

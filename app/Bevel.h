@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // A sunken line along one edge of its rectangle, as dividers are drawn.
-class Bevel : public QWidget {
+class Bevel : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(Edge edge READ edge WRITE setEdge)
 

@@ -8,18 +8,19 @@
 #include <QVariant>
 #include <QWidget>
 
-namespace FormLook {
-
-namespace {
-void applyPixelFont(QWidget* widget)
+namespace FormLook
 {
-    const QVariant size = widget->property("fontPixelSize");
-    if (!size.isValid())
-        return;
-    QFont font = widget->font();
-    font.setPixelSize(size.toInt());
-    widget->setFont(font);
-}
+
+namespace
+{
+    void applyPixelFont(QWidget* widget)
+    {
+        const QVariant size = widget->property("fontPixelSize");
+        if (!size.isValid()) return;
+        QFont font = widget->font();
+        font.setPixelSize(size.toInt());
+        widget->setFont(font);
+    }
 } // namespace
 
 void applyPixelFonts(QWidget* root)
@@ -40,31 +41,38 @@ void setTextColor(QWidget* widget, const QColor& color)
     widget->setPalette(palette);
 }
 
-QColor textColor(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
+QColor textColor(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
 
 void setPanelColor(QWidget* panel, const QColor& color)
 {
-    if (panel->autoFillBackground() && panel->palette().color(QPalette::Window) == color)
-        return;
+    if (panel->autoFillBackground() && panel->palette().color(QPalette::Window) == color) return;
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, color);
     panel->setPalette(palette);
     panel->setAutoFillBackground(true);
 }
 
-QColor panelColor(const QWidget* panel) { return panel->palette().color(QPalette::Window); }
+QColor panelColor(const QWidget* panel)
+{
+    return panel->palette().color(QPalette::Window);
+}
 
-QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
 
 void fitCaptions(QWidget* root)
 {
     const auto widgets = root->findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
-        if (widget->property("autoSize") == QVariant(false))
-            continue;
+        if (widget->property("autoSize") == QVariant(false)) continue;
         const auto* label = qobject_cast<QLabel*>(widget);
-        const bool caption = (label && label->frameShape() == QFrame::NoFrame && label->pixmap().isNull()
-                                 && !label->wordWrap())
+        const bool caption
+            = (label && label->frameShape() == QFrame::NoFrame && label->pixmap().isNull() && !label->wordWrap())
             || qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
         if (caption && widget->sizeHint().width() > widget->width())
             widget->resize(widget->sizeHint().width(), widget->height());
@@ -80,8 +88,7 @@ void fitToControls(QWidget* window, int border)
 void centerOnScreen(QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
+    if (!screen) return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());

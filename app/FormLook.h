@@ -5,7 +5,8 @@
 class QWidget;
 
 // Looks shared by all windows.
-namespace FormLook {
+namespace FormLook
+{
 
 inline const QColor Red { 255, 0, 0 };
 inline const QColor Navy { 0, 0, 128 };

@@ -2,17 +2,22 @@
 
 #include <QApplication>
 
-namespace MessageBoxes {
-
-namespace {
-Handler& currentHandler()
+namespace MessageBoxes
 {
-    static Handler handler;
-    return handler;
-}
+
+namespace
+{
+    Handler& currentHandler()
+    {
+        static Handler handler;
+        return handler;
+    }
 } // namespace
 
-void setHandler(Handler handler) { currentHandler() = std::move(handler); }
+void setHandler(Handler handler)
+{
+    currentHandler() = std::move(handler);
+}
 
 void show(QWidget* parent, const Request& request)
 {

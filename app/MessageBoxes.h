@@ -9,7 +9,8 @@ class QWidget;
 
 // Every message box of the program goes through here, so that tests can
 // record the exact text instead of blocking on a modal box.
-namespace MessageBoxes {
+namespace MessageBoxes
+{
 
 struct Request {
     QMessageBox::Icon icon = QMessageBox::NoIcon;

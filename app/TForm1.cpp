@@ -13,7 +13,8 @@
 #include <QStyle>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 TForm1* mainWindow = nullptr;
 
@@ -67,11 +68,13 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1()
 {
-    if (mainWindow == this)
-        mainWindow = nullptr;
+    if (mainWindow == this) mainWindow = nullptr;
 }
 
-TForm1* TForm1::instance() { return mainWindow; }
+TForm1* TForm1::instance()
+{
+    return mainWindow;
+}
 
 void TForm1::Startprozeduren()
 {
@@ -94,8 +97,7 @@ void TForm1::Vorg_Einlesen()
 {
     AppState& state = appState();
     Settings::Vorgaben_einlesen(this);
-    if (state.settingsFileError)
-        return;
+    if (state.settingsFileError) return;
     state.calc.material = state.settings.materialIndex;
     const int material = state.settings.materialIndex;
     if (material >= 1 && material <= 6) {
@@ -145,11 +147,20 @@ void TForm1::SpeedButton1Click()
     window->Startprozeduren();
 }
 
-void TForm1::showStartWindow() { (new TForm4(this))->show(); }
+void TForm1::showStartWindow()
+{
+    (new TForm4(this))->show();
+}
 
-void TForm1::showEndWindow() { (new TForm5(this))->show(); }
+void TForm1::showEndWindow()
+{
+    (new TForm5(this))->show();
+}
 
-void TForm1::closeEvent(QCloseEvent* event) { FormClose(event); }
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose(event);
+}
 
 void TForm1::FormClose(QCloseEvent* event)
 {
@@ -172,8 +183,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && (edit == Edit1 || edit == Edit2 || edit == Edit4))
         return Edit1KeyPress(edit, event);
-    if (watched == Panel7 || watched == Label26)
-        return bannerEvent(watched, event);
+    if (watched == Panel7 || watched == Label26) return bannerEvent(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 

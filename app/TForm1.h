@@ -30,7 +30,8 @@ class QTimer;
 //   sizing/MainInputs.cpp     inputs, key filter, completeness check, calculation
 //   sizing/ResultDisplay.cpp  result panels
 //   info/Banner.cpp           banner timers, banner link and hover colours
-class TForm1 : public QWidget, public Ui::TForm1 {
+class TForm1 : public QWidget, public Ui::TForm1
+{
     Q_OBJECT
 
 public:

@@ -7,21 +7,19 @@
 
 #include <QTimer>
 
-namespace Settings {
+namespace Settings
+{
 
 void Vorgaben_einlesen(QWidget* parent)
 {
-    if (SettingsFile::read(appState().settings) != SettingsFile::ReadResult::Ok)
-        Lesefehler(true, parent);
+    if (SettingsFile::read(appState().settings) != SettingsFile::ReadResult::Ok) Lesefehler(true, parent);
 }
 
 void Lesefehler(bool showMessage, QWidget* parent)
 {
     appState().settingsFileError = true;
-    if (showMessage)
-        MessageBoxes::plain(parent, SettingsFile::readErrorMessage(SettingsFile::directory()));
-    if (TForm1* mainWindow = TForm1::instance())
-        mainWindow->Timer5->start();
+    if (showMessage) MessageBoxes::plain(parent, SettingsFile::readErrorMessage(SettingsFile::directory()));
+    if (TForm1* mainWindow = TForm1::instance()) mainWindow->Timer5->start();
 }
 
 void Vorgaben_Speichern(QWidget* parent)

@@ -5,7 +5,8 @@ class QWidget;
 // The settings file as the windows use it: reading, the read-error report and
 // saving, with their messages. The record and the error flag live in
 // appState().
-namespace Settings {
+namespace Settings
+{
 
 // Reads the file into the record, or reports the read error.
 void Vorgaben_einlesen(QWidget* parent);

@@ -7,32 +7,35 @@
 
 #include <cstring>
 
-namespace SettingsFile {
-
-namespace {
-
-QString& overrideDirectory()
+namespace SettingsFile
 {
-    static QString directory;
-    return directory;
-}
 
-QString withTrailingSeparator(QString directory)
+namespace
 {
-    const QChar separator = QDir::separator();
-    if (!directory.endsWith(separator) && !directory.endsWith(u'/'))
-        directory += separator;
-    return directory;
-}
+
+    QString& overrideDirectory()
+    {
+        static QString directory;
+        return directory;
+    }
+
+    QString withTrailingSeparator(QString directory)
+    {
+        const QChar separator = QDir::separator();
+        if (!directory.endsWith(separator) && !directory.endsWith(u'/')) directory += separator;
+        return directory;
+    }
 
 } // namespace
 
-QString fileName() { return QStringLiteral("Fluvano.qel"); }
+QString fileName()
+{
+    return QStringLiteral("Fluvano.qel");
+}
 
 QString directory()
 {
-    if (!overrideDirectory().isEmpty())
-        return overrideDirectory();
+    if (!overrideDirectory().isEmpty()) return overrideDirectory();
     return withTrailingSeparator(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
@@ -41,18 +44,18 @@ void setDirectory(const QString& directory)
     overrideDirectory() = directory.isEmpty() ? QString() : withTrailingSeparator(directory);
 }
 
-QString path() { return directory() + fileName(); }
+QString path()
+{
+    return directory() + fileName();
+}
 
 ReadResult read(SettingsRecord& record, const QString& filePath)
 {
     QFile file(filePath);
-    if (!file.exists())
-        return ReadResult::Missing;
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadResult::Failed;
+    if (!file.exists()) return ReadResult::Missing;
+    if (!file.open(QIODevice::ReadOnly)) return ReadResult::Failed;
     char image[sizeof(SettingsRecord)];
-    if (file.read(image, sizeof image) != qint64(sizeof image))
-        return ReadResult::Failed;
+    if (file.read(image, sizeof image) != qint64(sizeof image)) return ReadResult::Failed;
     std::memcpy(&record, image, sizeof image);
     return ReadResult::Ok;
 }
@@ -62,8 +65,7 @@ bool write(const SettingsRecord& record, const QString& filePath)
     QSaveFile file(filePath);
     // Unbuffered, so that a short write (disk full, file size limit) shows in
     // write()'s result instead of being lost in a later flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (file.write(reinterpret_cast<const char*>(&record), sizeof record) != qint64(sizeof record)) {
         file.cancelWriting();
         return false;
@@ -78,6 +80,9 @@ QString readErrorMessage(const QString& directory)
                          "und Speichern.\r");
 }
 
-QString writeErrorMessage() { return QStringLiteral("Fehler bei Datenträgerzugriff."); }
+QString writeErrorMessage()
+{
+    return QStringLiteral("Fehler bei Datenträgerzugriff.");
+}
 
 } // namespace SettingsFile

@@ -5,7 +5,8 @@
 #include <QString>
 
 // The settings file "Fluvano.qel" beside the executable: one 164-byte record.
-namespace SettingsFile {
+namespace SettingsFile
+{
 
 QString fileName();
 

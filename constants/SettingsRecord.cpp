@@ -24,6 +24,5 @@ void SettingsRecord::applyStandardValues(bool keepManualOverride)
     rMax = 100.0f;
     wMax = 2.0f;
     materialIndex = 1;
-    if (!keepManualOverride)
-        manualOverride = 0;
+    if (!keepManualOverride) manualOverride = 0;
 }

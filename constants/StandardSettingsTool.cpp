@@ -14,8 +14,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
-    if (QFileInfo::exists(path))
-        return 0;
+    if (QFileInfo::exists(path)) return 0;
     SettingsRecord record {};
     record.applyStandardValues(false);
     if (!SettingsFile::write(record, path)) {

@@ -5,7 +5,8 @@
 #include <cfloat>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr long double Pi = 3.141592653589793238462643383279502884L;
 
@@ -13,7 +14,8 @@ constexpr long double Pi = 3.141592653589793238462643383279502884L;
 // producing an infinity or a NaN. Once a fault is recorded every further
 // operation is a no-op, so a sequence of steps can be written straight down
 // and checked where a value would be stored.
-class Arithmetic {
+class Arithmetic
+{
 public:
     ArithmeticFault fault = ArithmeticFault::None;
 
@@ -21,8 +23,7 @@ public:
 
     long double value(long double v)
     {
-        if (!ok())
-            return 0;
+        if (!ok()) return 0;
         if (std::isnan(v))
             fault = ArithmeticFault::InvalidOperation;
         else if (std::isinf(v))
@@ -32,8 +33,7 @@ public:
 
     long double div(long double a, long double b)
     {
-        if (!ok())
-            return 0;
+        if (!ok()) return 0;
         if (std::isnan(a) || std::isnan(b)) {
             fault = ArithmeticFault::InvalidOperation;
             return 0;
@@ -47,8 +47,7 @@ public:
 
     long double log10(long double x)
     {
-        if (!ok())
-            return 0;
+        if (!ok()) return 0;
         if (x == 0) {
             fault = ArithmeticFault::DivisionByZero;
             return 0;
@@ -62,8 +61,7 @@ public:
 
     long double sqrt(long double x)
     {
-        if (!ok())
-            return 0;
+        if (!ok()) return 0;
         if (!(x >= 0)) {
             fault = ArithmeticFault::InvalidOperation;
             return 0;
@@ -75,8 +73,7 @@ public:
     bool store(float& field, long double v)
     {
         v = value(v);
-        if (!ok())
-            return false;
+        if (!ok()) return false;
         if (std::fabs(v) > FLT_MAX) {
             fault = ArithmeticFault::Overflow;
             return false;
@@ -92,8 +89,7 @@ ArithmeticFault evaluatePipe(CalcState& state, const SettingsRecord& settings)
     Arithmetic a;
     const long double d = state.diameter / 1000.0L;
     const long double flowPerArea = a.div(a.div(1.0L, settings.densityInUse) * state.massFlow * 4, Pi);
-    if (!a.store(state.velocity, a.div(flowPerArea, a.value(d * d))))
-        return a.fault;
+    if (!a.store(state.velocity, a.div(flowPerArea, a.value(d * d)))) return a.fault;
 
     float lambda = 0;
     if (const ArithmeticFault fault = Calculation::LAMBDA(state, settings, lambda); fault != ArithmeticFault::None)
@@ -122,28 +118,24 @@ QString arithmeticFaultMessage(ArithmeticFault fault)
     return {};
 }
 
-namespace Calculation {
+namespace Calculation
+{
 
 ArithmeticFault LAMBDA(CalcState& state, const SettingsRecord& settings, float& lambda)
 {
     Arithmetic a;
     float nu = 0;
-    if (!a.store(nu, a.div(settings.viscosityInUse, 1000000.0L)))
-        return a.fault;
-    if (!a.store(state.reynolds, a.div(state.diameter / 1000.0L * state.velocity, nu)))
-        return a.fault;
+    if (!a.store(nu, a.div(settings.viscosityInUse, 1000000.0L))) return a.fault;
+    if (!a.store(state.reynolds, a.div(state.diameter / 1000.0L * state.velocity, nu))) return a.fault;
 
-    if (!SettingsRecord::validMaterial(state.material))
-        return ArithmeticFault::InvalidOperation;
+    if (!SettingsRecord::validMaterial(state.material)) return ArithmeticFault::InvalidOperation;
     const long double k = a.div(settings.roughnessAt(state.material), state.diameter);
 
     const long double start = 1.14L - 2 * a.log10(k);
-    if (!a.store(lambda, a.div(1, start * start)))
-        return a.fault;
+    if (!a.store(lambda, a.div(1, start * start))) return a.fault;
     for (int iteration = 0; iteration < 10; ++iteration) {
         const long double term = -2 * a.log10(a.div(2.51L, state.reynolds * a.sqrt(lambda)) + a.div(k, 3.71L));
-        if (!a.store(lambda, a.div(1, term * term)))
-            return a.fault;
+        if (!a.store(lambda, a.div(1, term * term))) return a.fault;
     }
     return ArithmeticFault::None;
 }
@@ -151,10 +143,10 @@ ArithmeticFault LAMBDA(CalcState& state, const SettingsRecord& settings, float& 
 ArithmeticFault Berechnen(CalcState& state, const SettingsRecord& settings, const PipeCatalogue& catalogue)
 {
     Arithmetic a;
-    if (!a.store(state.massFlow, a.div(a.div(state.heatOutput, settings.heatCapacityInUse), state.temperatureDifference)))
+    if (!a.store(
+            state.massFlow, a.div(a.div(state.heatOutput, settings.heatCapacityInUse), state.temperatureDifference)))
         return a.fault;
-    if (!a.store(state.volumeFlow, a.div(state.massFlow, settings.densityInUse)))
-        return a.fault;
+    if (!a.store(state.volumeFlow, a.div(state.massFlow, settings.densityInUse))) return a.fault;
 
     if (state.manualMode) {
         state.diameter = state.manualDiameter;
@@ -162,20 +154,16 @@ ArithmeticFault Berechnen(CalcState& state, const SettingsRecord& settings, cons
     }
 
     state.diameter = 0;
-    if (!PipeCatalogue::validMaterial(state.material))
-        return ArithmeticFault::None;
+    if (!PipeCatalogue::validMaterial(state.material)) return ArithmeticFault::None;
     for (int i = 1; i <= PipeCatalogue::SlotCount; ++i) {
         const QString text = catalogue.innerDiameterText(state.material, i);
-        if (text.isEmpty())
-            break;
+        if (text.isEmpty()) break;
         const float d = float(NumberText::read(text).value_or(0));
         state.diameter = d;
         state.manualDiameter = d;
         state.selectedPipe = i;
-        if (const ArithmeticFault fault = evaluatePipe(state, settings); fault != ArithmeticFault::None)
-            return fault;
-        if (state.pressureGradient < settings.rMax && state.velocity < settings.wMax)
-            break;
+        if (const ArithmeticFault fault = evaluatePipe(state, settings); fault != ArithmeticFault::None) return fault;
+        if (state.pressureGradient < settings.rMax && state.velocity < settings.wMax) break;
     }
     return ArithmeticFault::None;
 }

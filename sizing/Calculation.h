@@ -13,7 +13,8 @@ enum class ArithmeticFault { None, DivisionByZero, InvalidOperation, Overflow };
 // The German message that names the fault.
 QString arithmeticFaultMessage(ArithmeticFault fault);
 
-namespace Calculation {
+namespace Calculation
+{
 
 // Mass and volume flow, then either the manual diameter or the walk over the
 // material's pipes up to the first one with R < Rmax and w < wmax (the last

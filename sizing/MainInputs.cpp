@@ -14,7 +14,8 @@
 #include <limits>
 #include <optional>
 
-namespace {
+namespace
+{
 
 constexpr long double MaxHeatOutputKw = 100000;
 constexpr float Differences[] = { 5, 6, 10, 12, 15, 20 };
@@ -22,10 +23,8 @@ constexpr float Differences[] = { 5, 6, 10, 12, 15, 20 };
 // A float store that saturates instead of overflowing.
 float toFloat(long double value)
 {
-    if (value > FLT_MAX)
-        return std::numeric_limits<float>::infinity();
-    if (value < -FLT_MAX)
-        return -std::numeric_limits<float>::infinity();
+    if (value > FLT_MAX) return std::numeric_limits<float>::infinity();
+    if (value < -FLT_MAX) return -std::numeric_limits<float>::infinity();
     return static_cast<float>(value);
 }
 
@@ -46,7 +45,10 @@ void TForm1::connectInputs()
     connect(UpDown1, &UpDown::changing, this, &TForm1::UpDown1Changing);
 }
 
-bool TForm1::Edit1KeyPress(QLineEdit* edit, QEvent* event) { return NumericKeys::filter(edit, event); }
+bool TForm1::Edit1KeyPress(QLineEdit* edit, QEvent* event)
+{
+    return NumericKeys::filter(edit, event);
+}
 
 void TForm1::Einlesen()
 {
@@ -57,8 +59,7 @@ void TForm1::Einlesen()
     // Reads a field; an empty one counts as 0. Sets the input-error flag and
     // tells the user when the text is not a number.
     auto read = [&](const QLineEdit* edit) -> std::optional<long double> {
-        if (edit->text().isEmpty())
-            return 0.0L;
+        if (edit->text().isEmpty()) return 0.0L;
         const auto value = NumberText::read(edit->text());
         if (!value) {
             MessageBoxes::plain(this, QStringLiteral("Fehlerhafte Eingabe!"));
@@ -68,14 +69,12 @@ void TForm1::Einlesen()
     };
 
     const auto kilowatts = read(Edit1);
-    if (!kilowatts)
-        return;
+    if (!kilowatts) return;
     calc.heatOutput = toFloat(*kilowatts * 1000);
 
     if (calc.manualMode) {
         const auto diameter = read(Edit4);
-        if (!diameter)
-            return;
+        if (!diameter) return;
         calc.manualDiameter = toFloat(*diameter);
     }
 
@@ -85,8 +84,7 @@ void TForm1::Einlesen()
         calc.temperatureDifference = Differences[checked - buttons.begin()];
     } else if (RadioButton7->isChecked()) {
         const auto difference = read(Edit2);
-        if (!difference)
-            return;
+        if (!difference) return;
         calc.temperatureDifference = toFloat(*difference);
     }
 
@@ -100,12 +98,10 @@ void TForm1::DatenVollstaendig()
 {
     AppState& state = appState();
     const CalcState& calc = state.calc;
-    if (state.settingsFileError)
-        return;
+    if (state.settingsFileError) return;
 
     Einlesen();
-    if (state.inputError)
-        return;
+    if (state.inputError) return;
 
     auto incomplete = [&] {
         state.resultsValid = false;
@@ -137,8 +133,7 @@ void TForm1::DatenVollstaendig()
 void TForm1::Berechnen()
 {
     AppState& state = appState();
-    if (state.settingsFileError || state.creating)
-        return;
+    if (state.settingsFileError || state.creating) return;
     const ArithmeticFault fault = Calculation::Berechnen(state.calc, state.settings, state.catalogue);
     if (fault != ArithmeticFault::None) {
         MessageBoxes::show(this, { QMessageBox::Critical, QStringLiteral("Fluvano"), arithmeticFaultMessage(fault) });

@@ -8,7 +8,8 @@
 
 // Numbers as the user sees them: a decimal comma, and in the grouped ("n")
 // formats a point between thousands.
-namespace NumberText {
+namespace NumberText
+{
 
 // Reads a decimal-comma number: optional blanks around it, an optional
 // leading "-", digits with at most one comma and at least one digit ("16,"

@@ -5,12 +5,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace NumericKeys {
+namespace NumericKeys
+{
 
 bool filter(QLineEdit* edit, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
+    if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
     switch (key->key()) {
     case Qt::Key_Tab:
@@ -24,13 +24,10 @@ bool filter(QLineEdit* edit, QEvent* event)
         break;
     }
     const QString text = key->text();
-    if (text.isEmpty())
-        return false;
-    if (text.size() != 1)
-        return true;
+    if (text.isEmpty()) return false;
+    if (text.size() != 1) return true;
     const auto passed = NumberText::filterKey(text.front());
-    if (!passed)
-        return true;
+    if (!passed) return true;
     if (*passed != text.front()) {
         edit->insert(QString(*passed));
         return true;

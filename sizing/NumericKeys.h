@@ -3,7 +3,8 @@
 class QEvent;
 class QLineEdit;
 
-namespace NumericKeys {
+namespace NumericKeys
+{
 
 // The numeric key filter for an edit's key presses: a typed "." is entered as
 // ",", backspace, "," and digits pass, every other typed character (control

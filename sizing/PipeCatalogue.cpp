@@ -2,7 +2,8 @@
 
 #include <initializer_list>
 
-namespace {
+namespace
+{
 
 struct PipeRow {
     const char16_t* designation;
@@ -67,22 +68,19 @@ void PipeCatalogue::fill()
 
 QString PipeCatalogue::designation(int m, int i) const
 {
-    if (!validMaterial(m) || !validSlot(i))
-        return {};
+    if (!validMaterial(m) || !validSlot(i)) return {};
     return materials_[m - 1].slots[i - 1].designation;
 }
 
 QString PipeCatalogue::innerDiameterText(int m, int i) const
 {
-    if (!validMaterial(m) || !validSlot(i))
-        return {};
+    if (!validMaterial(m) || !validSlot(i)) return {};
     return materials_[m - 1].slots[i - 1].innerDiameter;
 }
 
 QString PipeCatalogue::materialName(int m) const
 {
-    if (!validMaterial(m))
-        return {};
+    if (!validMaterial(m)) return {};
     return materials_[m - 1].name;
 }
 

@@ -7,7 +7,8 @@
 // The pipes the program can recommend, per material in ascending order of size.
 // Designations and inner diameters are kept as text: the manual stepper shows
 // them exactly as stored ("16,"), the calculation reads them as numbers.
-class PipeCatalogue {
+class PipeCatalogue
+{
 public:
     static constexpr int MaterialCount = 10;
     static constexpr int SlotCount = 20;

@@ -8,16 +8,14 @@
 void TForm1::Anzeigen()
 {
     const AppState& state = appState();
-    if (state.settingsFileError)
-        return;
+    if (state.settingsFileError) return;
     const CalcState& calc = state.calc;
 
     Panel1->setText(state.catalogue.designation(calc.material, calc.selectedPipe));
     Panel6->setText(NumberText::grouped(calc.diameter, 1));
     // Runs the completeness check again when the text changes; the repeated
     // calculation sets the same text, which raises no further change.
-    if (!calc.manualMode)
-        Edit4->setText(NumberText::fixed(calc.manualDiameter, 1));
+    if (!calc.manualMode) Edit4->setText(NumberText::fixed(calc.manualDiameter, 1));
     Panel2->setText(NumberText::grouped(calc.pressureGradient, 2));
     Panel3->setText(NumberText::grouped(calc.volumeFlow * 3600.0L, 3));
     Panel4->setText(NumberText::grouped(calc.massFlow * 3600.0L, 0));
@@ -39,8 +37,7 @@ void TForm1::Anzeigen()
 
 void TForm1::ErgebnisseLoeschen()
 {
-    if (!appState().calc.manualMode)
-        Panel1->clear();
+    if (!appState().calc.manualMode) Panel1->clear();
     for (QLabel* panel : { Panel2, Panel3, Panel4, Panel5, Panel6 })
         panel->clear();
     FormLook::setPanelColor(Panel2, FormLook::buttonFace());

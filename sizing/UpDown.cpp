@@ -2,6 +2,7 @@
 
 #include "sizing/NumberText.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -35,7 +36,29 @@ void UpDown::setMaximum(int maximum)
     position_ = std::min(position_, maximum_);
 }
 
-void UpDown::setPosition(int position) { position_ = std::clamp(position, minimum_, std::max(minimum_, maximum_)); }
+void UpDown::setPosition(int position)
+{
+    position_ = std::clamp(position, minimum_, std::max(minimum_, maximum_));
+}
+
+void UpDown::setBuddy(QLineEdit* buddy)
+{
+    if (buddy_) buddy_->removeEventFilter(this);
+    buddy_ = buddy;
+    if (buddy_) buddy_->installEventFilter(this);
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            step(key == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void UpDown::resizeEvent(QResizeEvent*)
 {
@@ -47,14 +70,11 @@ void UpDown::resizeEvent(QResizeEvent*)
 void UpDown::step(int delta)
 {
     if (buddy_) {
-        if (const auto shown = NumberText::readInteger(buddy_->text()))
-            setPosition(*shown);
+        if (const auto shown = NumberText::readInteger(buddy_->text())) setPosition(*shown);
     }
     bool allowChange = true;
     Q_EMIT changing(allowChange);
-    if (!allowChange)
-        return;
+    if (!allowChange) return;
     setPosition(position_ + delta);
-    if (buddy_)
-        buddy_->setText(QString::number(position_));
+    if (buddy_) buddy_->setText(QString::number(position_));
 }

@@ -8,8 +8,10 @@ class QToolButton;
 // An up/down stepper bound to an edit (its buddy). Each step first raises
 // changing(), then moves the position within [minimum, maximum] without
 // wrapping and writes it into the buddy. The current position is taken from
-// the buddy's text when that holds a whole number.
-class UpDown : public QWidget {
+// the buddy's text when that holds a whole number. The arrow keys in the
+// buddy step too.
+class UpDown : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
     Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
@@ -25,7 +27,7 @@ public:
     void setMaximum(int maximum);
     void setPosition(int position);
 
-    void setBuddy(QLineEdit* buddy) { buddy_ = buddy; }
+    void setBuddy(QLineEdit* buddy);
     QLineEdit* buddy() const { return buddy_; }
 
 public Q_SLOTS:
@@ -38,6 +40,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void step(int delta);

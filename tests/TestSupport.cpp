@@ -35,9 +35,15 @@ TestEnvironment::~TestEnvironment()
     resetAppState();
 }
 
-QString TestEnvironment::directory() const { return SettingsFile::directory(); }
+QString TestEnvironment::directory() const
+{
+    return SettingsFile::directory();
+}
 
-QString TestEnvironment::settingsPath() const { return SettingsFile::path(); }
+QString TestEnvironment::settingsPath() const
+{
+    return SettingsFile::path();
+}
 
 void TestEnvironment::writeStandardSettings(bool hideStart, bool hideEnd)
 {

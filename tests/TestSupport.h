@@ -17,7 +17,8 @@ class TForm1;
 // with the result urlOpens, the settings file lives in a fresh temporary
 // directory, and the shared state starts as at program start. A watchdog
 // fails the test if a real modal window ever appears.
-class TestEnvironment {
+class TestEnvironment
+{
 public:
     TestEnvironment();
     ~TestEnvironment();
@@ -49,8 +50,7 @@ private:
 #define FLUVANO_TEST_MAIN(TestClass)                                                                                   \
     int main(int argc, char* argv[])                                                                                   \
     {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");                   \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
         TestClass test;                                                                                                \

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 SettingsRecord standardSettings()
 {
@@ -23,11 +24,15 @@ CalcState workedExample()
     return state;
 }
 
-bool near(double actual, double expected, double tolerance) { return std::fabs(actual - expected) <= tolerance; }
+bool near(double actual, double expected, double tolerance)
+{
+    return std::fabs(actual - expected) <= tolerance;
+}
 
 } // namespace
 
-class TestCalculation : public QObject {
+class TestCalculation : public QObject
+{
     Q_OBJECT
 
 private:
@@ -278,7 +283,8 @@ private Q_SLOTS:
         QTest::newRow("roughness NaN") << QStringLiteral("eps") << nan << invalid << QStringLiteral("reynolds");
         QTest::newRow("density infinite") << QStringLiteral("rho") << inf << byZero << QStringLiteral("reynolds");
         QTest::newRow("heat capacity infinite") << QStringLiteral("c") << inf << byZero << QStringLiteral("reynolds");
-        QTest::newRow("roughness negative") << QStringLiteral("eps") << -0.045f << invalid << QStringLiteral("reynolds");
+        QTest::newRow("roughness negative")
+            << QStringLiteral("eps") << -0.045f << invalid << QStringLiteral("reynolds");
     }
     void faultsStopAtTheirStep()
     {
@@ -303,8 +309,8 @@ private Q_SLOTS:
 
         const QStringList steps { QStringLiteral("massFlow"), QStringLiteral("volumeFlow"), QStringLiteral("velocity"),
             QStringLiteral("reynolds"), QStringLiteral("pressureGradient") };
-        const float values[] = { state.massFlow, state.volumeFlow, state.velocity, state.reynolds,
-            state.pressureGradient };
+        const float values[]
+            = { state.massFlow, state.volumeFlow, state.velocity, state.reynolds, state.pressureGradient };
         const qsizetype stored = steps.indexOf(lastStored); // -1: nothing stored
         for (qsizetype i = 0; i < steps.size(); ++i) {
             QVERIFY2(std::isfinite(values[i]), qPrintable(steps[i]));
@@ -323,7 +329,8 @@ private Q_SLOTS:
 
     void faultMessagesNameTheFault()
     {
-        QCOMPARE(arithmeticFaultMessage(ArithmeticFault::DivisionByZero), QStringLiteral("Gleitkommadivision durch Null."));
+        QCOMPARE(
+            arithmeticFaultMessage(ArithmeticFault::DivisionByZero), QStringLiteral("Gleitkommadivision durch Null."));
         QCOMPARE(arithmeticFaultMessage(ArithmeticFault::InvalidOperation),
             QStringLiteral("Ungültige Gleitkommaoperation."));
         QCOMPARE(arithmeticFaultMessage(ArithmeticFault::Overflow), QStringLiteral("Gleitkommaüberlauf."));

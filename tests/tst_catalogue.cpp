@@ -2,7 +2,8 @@
 
 #include <QTest>
 
-class TestCatalogue : public QObject {
+class TestCatalogue : public QObject
+{
     Q_OBJECT
 
 private:
@@ -100,8 +101,7 @@ private Q_SLOTS:
         QFETCH(int, slot);
         QVERIFY(catalogue.designation(material, slot).isEmpty());
         QVERIFY(catalogue.innerDiameterText(material, slot).isEmpty());
-        if (!PipeCatalogue::validMaterial(material))
-            QVERIFY(catalogue.materialName(material).isEmpty());
+        if (!PipeCatalogue::validMaterial(material)) QVERIFY(catalogue.materialName(material).isEmpty());
     }
 
     void fillingTwiceGivesTheSameCatalogue()

@@ -11,7 +11,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 struct Shown {
     QString designation, diameter, gradient, volumeFlow, massFlow, velocity, material;
@@ -20,15 +21,14 @@ struct Shown {
 
 Shown display(const TForm1& w)
 {
-    return { w.Panel1->text(), w.Panel6->text(), w.Panel2->text(), w.Panel3->text(), w.Panel4->text(),
-        w.Panel5->text(), w.Label5->text() };
+    return { w.Panel1->text(), w.Panel6->text(), w.Panel2->text(), w.Panel3->text(), w.Panel4->text(), w.Panel5->text(),
+        w.Label5->text() };
 }
 
 bool resultsCleared(const TForm1& w)
 {
     for (const QLabel* panel : { w.Panel2, w.Panel3, w.Panel4, w.Panel5, w.Panel6 })
-        if (!panel->text().isEmpty())
-            return false;
+        if (!panel->text().isEmpty()) return false;
     return true;
 }
 
@@ -37,7 +37,8 @@ const QString Overload = QStringLiteral("LEISTUNG ZU GROSS !");
 
 } // namespace
 
-class TestMainInputs : public QObject {
+class TestMainInputs : public QObject
+{
     Q_OBJECT
 
 private:
@@ -228,6 +229,12 @@ private Q_SLOTS:
         w->Edit1->setText(QStringLiteral("57"));
         w->UpDown2->stepUp(); // counts on from what the entry shows
         QCOMPARE(w->Edit1->text(), QStringLiteral("58"));
+        QTest::keyClick(w->Edit1, Qt::Key_Up);
+        QCOMPARE(w->Edit1->text(), QStringLiteral("59"));
+        QTest::keyClick(w->Edit1, Qt::Key_Down);
+        QTest::keyClick(w->Edit1, Qt::Key_Down);
+        QCOMPARE(w->Edit1->text(), QStringLiteral("57"));
+        QCOMPARE(appState().calc.heatOutput, 57000.0f);
     }
 
     void overloadWarning()
@@ -272,8 +279,10 @@ private Q_SLOTS:
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("message");
         QTest::newRow("density 0") << QStringLiteral("rho") << 0.0f << QStringLiteral("Gleitkommadivision durch Null.");
-        QTest::newRow("viscosity 0") << QStringLiteral("nu") << 0.0f << QStringLiteral("Gleitkommadivision durch Null.");
-        QTest::newRow("roughness 0") << QStringLiteral("eps") << 0.0f << QStringLiteral("Gleitkommadivision durch Null.");
+        QTest::newRow("viscosity 0") << QStringLiteral("nu") << 0.0f
+                                     << QStringLiteral("Gleitkommadivision durch Null.");
+        QTest::newRow("roughness 0") << QStringLiteral("eps") << 0.0f
+                                     << QStringLiteral("Gleitkommadivision durch Null.");
         QTest::newRow("density NaN") << QStringLiteral("rho") << std::numeric_limits<float>::quiet_NaN()
                                      << QStringLiteral("Ungültige Gleitkommaoperation.");
         QTest::newRow("heat capacity infinite") << QStringLiteral("c") << std::numeric_limits<float>::infinity()
@@ -287,7 +296,7 @@ private Q_SLOTS:
         w->Edit1->setText(QStringLiteral("10"));
         const Shown before = display(*w);
         SettingsRecord& settings = appState().settings;
-        (field == u"rho"       ? settings.densityInUse
+        (field == u"rho"         ? settings.densityInUse
                 : field == u"nu" ? settings.viscosityInUse
                 : field == u"c"  ? settings.heatCapacityInUse
                                  : settings.roughnessAt(1))

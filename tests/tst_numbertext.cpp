@@ -7,7 +7,8 @@
 
 Q_DECLARE_METATYPE(long double)
 
-class TestNumberText : public QObject {
+class TestNumberText : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:

@@ -9,7 +9,8 @@
 #include <cstring>
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 QByteArray image(const SettingsRecord& record)
 {
@@ -47,7 +48,8 @@ QByteArray patternedImage()
 
 } // namespace
 
-class TestSettingsFile : public QObject {
+class TestSettingsFile : public QObject
+{
     Q_OBJECT
 
 private:
@@ -254,9 +256,10 @@ private Q_SLOTS:
     void messages()
     {
         QCOMPARE(SettingsFile::readErrorMessage(QStringLiteral("/opt/fluvano/")),
-            QStringLiteral("FEHLER! Datei Fluvano.qel (Einstellungen/Vorgaben) im Verzeichnis \r/opt/fluvano/ fehlt oder "
-                           "ist beschädigt. \r\rBitte umgehend bei den Konstanten Standardwerte setzten und "
-                           "Speichern.\r"));
+            QStringLiteral(
+                "FEHLER! Datei Fluvano.qel (Einstellungen/Vorgaben) im Verzeichnis \r/opt/fluvano/ fehlt oder "
+                "ist beschädigt. \r\rBitte umgehend bei den Konstanten Standardwerte setzten und "
+                "Speichern.\r"));
         QVERIFY(!SettingsFile::readErrorMessage(QStringLiteral("/x/")).contains(u'\n'));
         QCOMPARE(SettingsFile::writeErrorMessage(), QStringLiteral("Fehler bei Datenträgerzugriff."));
     }
