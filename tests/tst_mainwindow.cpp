@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "app/AppState.h"
+#include "app/Application.h"
 #include "app/TForm1.h"
 #include "constants/SettingsFile.h"
 #include "constants/TForm2.h"
@@ -101,6 +102,14 @@ private Q_SLOTS:
         w.Edit1->setText(QStringLiteral("10"));
         QVERIFY(panelText(w, "Panel2").isEmpty());
         QCOMPARE(env.messages.size(), 1);
+    }
+
+    void stockTextsAreGerman()
+    {
+        setUpApplication(*qApp);
+        QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Fluvano"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Close"), QStringLiteral("Schließen"));
     }
 
     void timersAtCreation_data()
