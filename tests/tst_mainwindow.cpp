@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "constants/Settings.h"
 #include "constants/SettingsFile.h"
 #include "constants/TForm2.h"
 #include "info/Links.h"
@@ -11,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +104,38 @@ private Q_SLOTS:
         w.Edit1->setText(QStringLiteral("10"));
         QVERIFY(panelText(w, "Panel2").isEmpty());
         QCOMPARE(env.messages.size(), 1);
+    }
+
+    void savingTheSettings_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("errorBefore");
+        QTest::newRow("saved, error cleared") << true << true;
+        QTest::newRow("saved, no error") << true << false;
+        QTest::newRow("failed, error kept") << false << true;
+        QTest::newRow("failed, no error") << false << false;
+    }
+    void savingTheSettings()
+    {
+        QFETCH(bool, writable);
+        QFETCH(bool, errorBefore);
+        TestEnvironment env;
+        if (!writable) // a directory where the file should be
+            QVERIFY(QDir(env.directory()).mkdir(SettingsFile::fileName()));
+        appState().settings.applyStandardValues(false);
+        appState().settingsFileError = errorBefore;
+        Settings::Vorgaben_Speichern(nullptr);
+        QCOMPARE(appState().settingsFileError, writable ? false : errorBefore);
+        if (writable) {
+            QVERIFY(env.messages.isEmpty());
+            SettingsRecord back {};
+            QCOMPARE(SettingsFile::read(back), SettingsFile::ReadResult::Ok);
+            QCOMPARE(back.densityInUse, 983.2f);
+        } else {
+            QCOMPARE(env.messages.size(), 1);
+            QCOMPARE(env.messages.front().text, QStringLiteral("Fehler bei Datenträgerzugriff."));
+            QCOMPARE(env.messages.front().icon, QMessageBox::Critical);
+        }
     }
 
     void stockTextsAreGerman()
