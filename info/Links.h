@@ -9,7 +9,8 @@ class QUrl;
 class QWidget;
 
 // The maker's links and the one-character rotation of scrolling captions.
-namespace Links {
+namespace Links
+{
 
 QString webAddress(); // complete URL of the maker's home page
 QString webAddressShort(); // host name, as link captions show it

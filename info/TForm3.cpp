@@ -1,9 +1,112 @@
 #include "info/TForm3.h"
 
+#include "app/AppState.h"
+#include "app/FormLook.h"
+#include "constants/Settings.h"
+#include "info/LinkLabels.h"
+#include "info/Links.h"
+
+#include <QStyle>
+
 TForm3::TForm3(QWidget* parent)
-    : QWidget(parent, Qt::Tool)
+    : QWidget(parent, Qt::Window)
 {
     setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    FormLook::applyPixelFonts(this);
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    LinkLabels::fitToText(Label5);
+    LinkLabels::fitToText(Label14);
+    for (QWidget* widget :
+        { static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label14), static_cast<QWidget*>(GroupBox1) })
+        LinkLabels::watch(widget, this);
+
+    connect(CheckBox1, &QCheckBox::clicked, this, &TForm3::CheckBox1Click);
+    connect(CheckBox2, &QCheckBox::clicked, this, &TForm3::CheckBox2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    FormLook::centerOnScreen(this);
 }
-void TForm3::Startprozeduren() { }
+
+QString TForm3::mailSubject()
+{
+    return QStringLiteral("Frage zu Fluvano");
+}
+
+QString TForm3::mailBody()
+{
+    return QStringLiteral("Sehr geehrte Damen und Herren, zu Ihrem Programm Fluvano habe ich folgende "
+                          "Fragen/Anmerkungen/Kritik/Verbesserungsvorschläge");
+}
+
+void TForm3::Startprozeduren()
+{
+    const SettingsRecord& settings = appState().settings;
+    CheckBox1->setChecked(settings.hideStartWindow == 0);
+    CheckBox2->setChecked(settings.hideEndWindow == 0);
+    saveSettings();
+}
+
+void TForm3::CheckBox1Click()
+{
+    appState().settings.hideStartWindow = CheckBox1->isChecked() ? 0 : 1;
+    saveSettings();
+}
+
+void TForm3::CheckBox2Click()
+{
+    appState().settings.hideEndWindow = CheckBox2->isChecked() ? 0 : 1;
+    saveSettings();
+}
+
+void TForm3::saveSettings()
+{
+    // After a failed read the record holds no usable constants: writing it
+    // would replace the missing or damaged file by one that reads back without
+    // complaint and clear the error. The flags stay in the record and go to
+    // the file with the constants dialog's next save.
+    if (appState().settingsFileError) return;
+    Settings::Vorgaben_Speichern(this);
+}
+
+void TForm3::Label14Click()
+{
+    Links::Internetseite_Aufrufen(this);
+}
+
+void TForm3::Label5Click()
+{
+    Links::Email_Schreiben(this, Links::mailAddress(), mailSubject(), mailBody());
+}
+
+void TForm3::Label5MouseMove()
+{
+    FormLook::setTextColor(Label5, FormLook::Red);
+}
+
+void TForm3::Label14MouseMove()
+{
+    FormLook::setTextColor(Label14, FormLook::Red);
+}
+
+void TForm3::GroupBox1MouseMove()
+{
+    FormLook::setTextColor(Label14, FormLook::Navy);
+    FormLook::setTextColor(Label5, FormLook::Navy);
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label5 || watched == Label14) {
+        if (event->type() == QEvent::MouseMove) {
+            watched == Label5 ? Label5MouseMove() : Label14MouseMove();
+            return true;
+        }
+        if (LinkLabels::isClick(watched, event)) {
+            watched == Label5 ? Label5Click() : Label14Click();
+            return true;
+        }
+    } else if (watched == GroupBox1 && event->type() == QEvent::MouseMove) {
+        GroupBox1MouseMove();
+    }
+    return QWidget::eventFilter(watched, event);
+}

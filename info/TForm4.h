@@ -4,9 +4,27 @@
 
 #include <QWidget>
 
-class TForm4 : public QWidget, public Ui::TForm4 {
+class QTimer;
+
+// The start window: a scrolling welcome line, the maker's logo and web link;
+// its OK button sets the main window's banner going.
+class TForm4 : public QWidget, public Ui::TForm4
+{
     Q_OBJECT
 
 public:
     explicit TForm4(QWidget* parent = nullptr);
+
+    QTimer* Timer1; // 150 ms, one step of the welcome line
+    QTimer* Timer2; // 1000 ms, once: starts Timer1
+
+    void Timer1Timer();
+    void Timer2Timer();
+    void BitBtn1Click();
+    void Label7Click();
+    void Label7MouseMove();
+    void Panel2MouseMove();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

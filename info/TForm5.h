@@ -4,9 +4,21 @@
 
 #include <QWidget>
 
-class TForm5 : public QWidget, public Ui::TForm5 {
+// The end window, shown instead of ending the program: "&OK" goes back to
+// the program, "&Beenden" ends it.
+class TForm5 : public QWidget, public Ui::TForm5
+{
     Q_OBJECT
 
 public:
     explicit TForm5(QWidget* parent = nullptr);
+
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void Label7Click();
+    void Label7MouseMove();
+    void Panel2MouseMove();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
