@@ -43,28 +43,18 @@ void TForm3::Startprozeduren()
     const SettingsRecord& settings = appState().settings;
     CheckBox1->setChecked(settings.hideStartWindow == 0);
     CheckBox2->setChecked(settings.hideEndWindow == 0);
-    saveSettings();
+    Settings::Vorgaben_Speichern(this);
 }
 
 void TForm3::CheckBox1Click()
 {
     appState().settings.hideStartWindow = CheckBox1->isChecked() ? 0 : 1;
-    saveSettings();
+    Settings::Vorgaben_Speichern(this);
 }
 
 void TForm3::CheckBox2Click()
 {
     appState().settings.hideEndWindow = CheckBox2->isChecked() ? 0 : 1;
-    saveSettings();
-}
-
-void TForm3::saveSettings()
-{
-    // After a failed read the record holds no usable constants: writing it
-    // would replace the missing or damaged file by one that reads back without
-    // complaint and clear the error. The flags stay in the record and go to
-    // the file with the constants dialog's next save.
-    if (appState().settingsFileError) return;
     Settings::Vorgaben_Speichern(this);
 }
 

@@ -29,7 +29,4 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void saveSettings();
 };
