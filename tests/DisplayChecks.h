@@ -56,10 +56,7 @@ inline QString problem(const TForm1& form)
             texts << panel(form, n)->text();
         return QStringLiteral("some values missing: ") + texts.join(u'|');
     }
-    for (const QWidget* text : { static_cast<const QWidget*>(form.Label5), static_cast<const QWidget*>(form.Edit4) }) {
-        const QString shown = text->property("text").toString();
-        if (showsNotANumber(shown)) return QStringLiteral("%1 shows \"%2\"").arg(text->objectName(), shown);
-    }
+    if (showsNotANumber(form.Label5->text())) return QStringLiteral("Label5 shows \"%1\"").arg(form.Label5->text());
     return {};
 }
 
@@ -75,7 +72,7 @@ inline QString snapshot(const TForm1& form)
         parts << edit->text() + (edit->isEnabled() ? u'+' : u'-') + (edit->isHidden() ? u'h' : u'v');
     QString buttons;
     for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
-        if (button->isCheckable())
+        if (button->window() == &form && button->isCheckable())
             buttons += button->objectName() + (button->isChecked() ? u'x' : u'o') + (button->isEnabled() ? u' ' : u'_');
     }
     parts << buttons;
