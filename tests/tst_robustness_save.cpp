@@ -1,0 +1,83 @@
+// Saving the settings file is atomic: a process killed at any moment while it
+// saves over and over leaves a complete record, one of those it wrote.
+#include "TestSupport.h"
+
+#include "constants/SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <random>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace
+{
+
+QByteArray image(const SettingsRecord& record)
+{
+    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+SettingsRecord recordWithLimit(float rMax)
+{
+    SettingsRecord record {};
+    record.applyStandardValues(false);
+    record.rMax = rMax;
+    return record;
+}
+
+void sleepMicroseconds(long microseconds)
+{
+    timespec pause { microseconds / 1000000, (microseconds % 1000000) * 1000 };
+    while (nanosleep(&pause, &pause) != 0 && errno == EINTR) { }
+}
+
+} // namespace
+
+class TestRobustnessSave : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void killedSavesLeaveAWholeRecord()
+    {
+        TestEnvironment env;
+        const SettingsRecord first = recordWithLimit(100);
+        const SettingsRecord saved[] = { recordWithLimit(150), recordWithLimit(250) };
+        const QList<QByteArray> images { image(first), image(saved[0]), image(saved[1]) };
+        QVERIFY(SettingsFile::write(first));
+
+        std::mt19937 random(50);
+        QSet<int> seen;
+        for (int kill = 0; kill < 50; ++kill) {
+            const pid_t child = fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                for (unsigned n = 0;; ++n)
+                    SettingsFile::write(saved[n % 2]);
+            }
+            sleepMicroseconds(long(random() % 4000));
+            QCOMPARE(::kill(child, SIGKILL), 0);
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+
+            QFile file(env.settingsPath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray contents = file.readAll();
+            QCOMPARE(contents.size(), qsizetype(sizeof(SettingsRecord)));
+            const int which = int(images.indexOf(contents));
+            QVERIFY2(which >= 0, qPrintable(QStringLiteral("kill %1: a record nobody wrote").arg(kill)));
+            seen.insert(which);
+        }
+        // The children did save in the time they had.
+        QVERIFY(seen.contains(1) || seen.contains(2));
+    }
+};
+
+FLUVANO_TEST_MAIN(TestRobustnessSave)
+#include "tst_robustness_save.moc"
