@@ -1,0 +1,84 @@
+// Pictures of the real windows for the README: the main window with the
+// worked example (10 kW, 15 K, medium-weight threaded pipe) and the constants
+// dialog, both with the standard settings. scripts/screenshots.sh runs it.
+//   fluvano-screenshots OUTPUT_DIRECTORY
+#include "app/AppState.h"
+#include "app/Application.h"
+#include "app/MessageBoxes.h"
+#include "app/TForm1.h"
+#include "constants/SettingsFile.h"
+#include "constants/TForm2.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace
+{
+
+bool save(QWidget* window, const QString& path)
+{
+    if (!QTest::qWaitForWindowExposed(window)) return false;
+    QTest::qWait(200); // let the first paints and any deferred layout settle
+    if (!window->grab().save(path)) return false;
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: fluvano-screenshots OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir output(arguments.at(1));
+    if (!output.exists() && !QDir().mkpath(output.path())) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(output.path()));
+        return 1;
+    }
+
+    // The standard settings in a scratch folder, so that the pictures do not
+    // depend on anyone's own constants; a message box would be a failure.
+    QTemporaryDir settingsDir;
+    SettingsFile::setDirectory(settingsDir.path());
+    SettingsRecord standard {};
+    standard.applyStandardValues(false);
+    standard.hideStartWindow = 1;
+    standard.hideEndWindow = 1;
+    if (!settingsDir.isValid() || !SettingsFile::write(standard)) {
+        std::fprintf(stderr, "cannot write the settings file\n");
+        return 1;
+    }
+    int messages = 0;
+    MessageBoxes::setHandler([&messages](QWidget*, const MessageBoxes::Request& request) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
+        ++messages;
+    });
+
+    TForm1 mainWindow;
+    mainWindow.Timer4->stop(); // no banner scrolling while the pictures are taken
+    mainWindow.show();
+    if (!QTest::qWaitForWindowExposed(&mainWindow)) return 1;
+    mainWindow.Edit1->setFocus();
+    mainWindow.Edit1->selectAll();
+    QTest::keyClicks(mainWindow.Edit1, QStringLiteral("10"));
+    if (mainWindow.Panel1->text() != QStringLiteral("DN 25")) {
+        std::fprintf(stderr, "the main window does not show the worked example\n");
+        return 1;
+    }
+    if (!save(&mainWindow, output.filePath(QStringLiteral("main-window.png")))) return 1;
+
+    mainWindow.Optionen_Aufruf();
+    TForm2* dialog = TForm2::current();
+    if (!dialog || !save(dialog, output.filePath(QStringLiteral("constants-dialog.png")))) return 1;
+    return messages == 0 ? 0 : 1;
+}

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Renews the README's pictures: docs/main-window.png (the worked example,
+# 10 kW at 15 K) and docs/constants-dialog.png. Builds the screenshot helper
+# in build-bench/ and runs the real windows under Xvfb with the standard
+# settings. Needs xvfb (xvfb-run) and xauth.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=${FLUVANO_BENCH_DIR:-build-bench}
+
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLUVANO_BUILD_BENCH=ON >/dev/null
+cmake --build "$dir" --parallel 2 --target fluvano-screenshots
+
+mkdir -p docs
+# 96 dpi, as the forms are laid out in pixels; 24-bit colour.
+QT_QPA_PLATFORM=xcb xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
+    "$dir/bench/fluvano-screenshots" docs
