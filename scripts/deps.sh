@@ -8,6 +8,7 @@ packages=(
   qt6-translations-l10n fonts-liberation
   libbenchmark-dev
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()
