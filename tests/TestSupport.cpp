@@ -69,3 +69,24 @@ QStringList TestEnvironment::messageTexts() const
         texts.append(message.text);
     return texts;
 }
+
+namespace
+{
+QtMessageHandler previousHandler = nullptr;
+
+void withoutRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message == QStringLiteral("This plugin does not support raise()")) return;
+    previousHandler(type, context, message);
+}
+} // namespace
+
+void muteOffscreenRaiseWarnings()
+{
+    previousHandler = qInstallMessageHandler(withoutRaiseWarnings);
+}
+
+void unmuteOffscreenRaiseWarnings()
+{
+    qInstallMessageHandler(previousHandler);
+}

@@ -46,6 +46,11 @@ private:
     QTimer watchdog_;
 };
 
+// The offscreen platform warns on every window it raises; hundreds of those
+// would bury a real failure. Call in initTestCase, undo in cleanupTestCase.
+void muteOffscreenRaiseWarnings();
+void unmuteOffscreenRaiseWarnings();
+
 // Main for a widget test: offscreen unless a platform is set, German texts.
 #define FLUVANO_TEST_MAIN(TestClass)                                                                                   \
     int main(int argc, char* argv[])                                                                                   \

@@ -156,15 +156,6 @@ const QStringList& faultMessages()
     return messages;
 }
 
-// The offscreen platform warns on every dialog it raises; hundreds of those
-// would bury a real failure.
-QtMessageHandler testHandler = nullptr;
-void quietRaise(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message == QStringLiteral("This plugin does not support raise()")) return;
-    testHandler(type, context, message);
-}
-
 } // namespace
 
 class TestRobustnessSettings : public QObject
@@ -243,8 +234,8 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { testHandler = qInstallMessageHandler(quietRaise); }
-    void cleanupTestCase() { qInstallMessageHandler(testHandler); }
+    void initTestCase() { muteOffscreenRaiseWarnings(); }
+    void cleanupTestCase() { unmuteOffscreenRaiseWarnings(); }
 
     // Every length from 0 to 400 bytes, each as zeros, as random bytes and as
     // a standard record followed by random bytes: a short file is refused
