@@ -250,17 +250,23 @@ void TForm2::BitBtn1Click()
     Einlesen();
     if (!state.dialogInputError) {
         Settings::Vorgaben_Speichern(this);
-        close();
-        state.dialogInitialised = false;
-        recalculateMainWindow();
+        leave();
     }
     state.dialogInputError = false;
 }
 
 void TForm2::BitBtn2Click()
 {
+    leave();
+}
+
+// Saved or cancelled, a dialog is never shown again: the next "Konstanten"
+// creates a fresh one. So it goes, instead of piling up hidden.
+void TForm2::leave()
+{
     close();
     appState().dialogInitialised = false;
+    deleteLater();
     recalculateMainWindow();
 }
 

@@ -56,6 +56,7 @@ private:
     void placeAtDesignPosition();
     void refreshLabelSizes();
     void recalculateMainWindow();
+    void leave();
     std::array<QRadioButton*, 7> temperatureButtons() const;
     std::array<QRadioButton*, 6> materialButtons() const;
     std::array<QLineEdit*, 11> numberFields() const;

@@ -344,6 +344,25 @@ private Q_SLOTS:
         QCOMPARE(appState().settings.rMax, 100000.0f);
     }
 
+    void leftDialogIsNotKept_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("saved") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void leftDialogIsNotKept()
+    {
+        QFETCH(bool, save);
+        QPointer<TForm2> dialog = openOver(standardRecord());
+        (save ? dialog->BitBtn1 : dialog->BitBtn2)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog.isNull());
+        QVERIFY(mainWindow->findChildren<TForm2*>().isEmpty());
+        mainWindow->BitBtn2->click();
+        QCOMPARE(mainWindow->findChildren<TForm2*>().size(), 1);
+        QVERIFY(TForm2::current()->isVisible());
+    }
+
     void closeBoxKeepsDialogForReopening()
     {
         TForm2* dialog = openOver(standardRecord());
