@@ -16,8 +16,6 @@
 namespace
 {
 
-TForm1* mainWindow = nullptr;
-
 QTimer* makeTimer(QObject* owner, const char* name, int interval)
 {
     auto* timer = new QTimer(owner);
@@ -36,7 +34,6 @@ TForm1::TForm1(QWidget* parent)
     , Timer4(makeTimer(this, "Timer4", 10000))
     , Timer5(makeTimer(this, "Timer5", 200))
 {
-    mainWindow = this;
     // The pictures are compiled into the static window library; nothing else
     // would make the linker keep them.
     Q_INIT_RESOURCE(resources);
@@ -66,15 +63,7 @@ TForm1::TForm1(QWidget* parent)
     Startprozeduren();
 }
 
-TForm1::~TForm1()
-{
-    if (mainWindow == this) mainWindow = nullptr;
-}
-
-TForm1* TForm1::instance()
-{
-    return mainWindow;
-}
+TForm1::~TForm1() = default;
 
 void TForm1::Startprozeduren()
 {
@@ -96,8 +85,10 @@ void TForm1::WerteVorgeben()
 void TForm1::Vorg_Einlesen()
 {
     AppState& state = appState();
-    Settings::Vorgaben_einlesen(this);
-    if (state.settingsFileError) return;
+    if (!Settings::Vorgaben_einlesen(this)) {
+        Timer5->start();
+        return;
+    }
     state.calc.material = state.settings.materialIndex;
     const int material = state.settings.materialIndex;
     if (material >= 1 && material <= 6) {
@@ -120,9 +111,16 @@ void TForm1::Timer1Timer()
 void TForm1::Timer5Timer()
 {
     Timer5->stop();
+    createConstantsDialog()->show();
+}
+
+TForm2* TForm1::createConstantsDialog()
+{
     auto* dialog = new TForm2(this);
     TForm2::setCurrent(dialog);
-    dialog->show();
+    connect(dialog, &TForm2::left, this, &TForm1::DatenVollstaendig);
+    connect(dialog, &TForm2::settingsReadFailed, Timer5, qOverload<>(&QTimer::start));
+    return dialog;
 }
 
 void TForm1::Optionen_Aufruf()
@@ -134,8 +132,7 @@ void TForm1::Optionen_Aufruf()
         dialog->activateWindow();
         return;
     }
-    auto* dialog = new TForm2(this);
-    TForm2::setCurrent(dialog);
+    TForm2* dialog = createConstantsDialog();
     dialog->show();
     dialog->Startprozeduren();
 }
@@ -149,12 +146,17 @@ void TForm1::SpeedButton1Click()
 
 void TForm1::showStartWindow()
 {
-    (new TForm4(this))->show();
+    auto* window = new TForm4(this);
+    connect(window, &TForm4::confirmed, Timer3, qOverload<>(&QTimer::start));
+    window->show();
 }
 
 void TForm1::showEndWindow()
 {
-    (new TForm5(this))->show();
+    auto* window = new TForm5(this);
+    connect(window, &TForm5::confirmed, Timer3, qOverload<>(&QTimer::start));
+    connect(window, &TForm5::quitChosen, this, &TForm1::Beenden);
+    window->show();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -183,7 +185,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && (edit == Edit1 || edit == Edit2 || edit == Edit4))
         return Edit1KeyPress(edit, event);
-    if (watched == Panel7 || watched == Label26) return bannerEvent(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 

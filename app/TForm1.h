@@ -9,27 +9,36 @@
 class QLineEdit;
 class QRadioButton;
 class QTimer;
+class TForm2;
 
 // Fluvano's windows and how data flows between them.
 //
-// appState() (app/AppState.h) holds everything shared: the SettingsRecord read
-// from Fluvano.qel, the settings-file error flag, the CalcState, the
-// PipeCatalogue and a few flags. No window keeps a copy.
+// Dependencies point one way: app/ -> the windows -> the core.
+//   core (fluvano_core)  sizing/ catalogue, Calculation, NumberText;
+//                        constants/ SettingsRecord, SettingsFile. No widgets.
+//   windows              constants/TForm2 (constants dialog), info/TForm3
+//                        (information), TForm4 and TForm5 (start, end).
+//   app/                 TForm1, the main window, and what every window shares:
+//                        appState() (AppState.h: the SettingsRecord, the
+//                        settings-file error flag, the CalcState, the
+//                        PipeCatalogue and a few flags; no window keeps a
+//                        copy), MessageBoxes, FormLook, Bevel.
 //
-// TForm1, the main window, owns every other window. Each change of an input
-// runs DatenVollstaendig: Einlesen reads the inputs into the CalcState, and
-// when they are complete Berechnen runs Calculation::Berechnen (the
-// widget-free core in sizing/) and Anzeigen shows the result. TForm2, the
-// constants dialog, edits the SettingsRecord in place and saves it; TForm3
-// (information) sets the two window flags; TForm4 and TForm5 are the start and
-// end windows. Message boxes and links go through seams (MessageBoxes,
-// Links::setUrlOpener) that tests replace.
+// TForm1 owns every other window. It creates them and connects their signals
+// where it creates them; no window knows TForm1. Each change of an input runs
+// DatenVollstaendig: Einlesen reads the inputs into the CalcState, and when
+// they are complete Berechnen runs Calculation::Berechnen and Anzeigen shows
+// the result. TForm2 edits the SettingsRecord in place and saves it (left()
+// lets TForm1 recalculate); TForm3 sets the two window flags; TForm4 and
+// TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(). Message
+// boxes and links go through seams (MessageBoxes, Links::setUrlOpener) that
+// tests replace.
 //
 // TForm1's handlers are spread over the folders of their subsystems:
 //   app/TForm1.cpp            start-up, start window decision, close protocol
 //   sizing/MainInputs.cpp     inputs, key filter, completeness check, calculation
 //   sizing/ResultDisplay.cpp  result panels
-//   info/Banner.cpp           banner timers, banner link and hover colours
+//   app/Banner.cpp            banner timers, banner link and hover colours
 class TForm1 : public QWidget, public Ui::TForm1
 {
     Q_OBJECT
@@ -37,16 +46,6 @@ class TForm1 : public QWidget, public Ui::TForm1
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
-
-    // The one main window of the run, or null (for the settings file's error
-    // timer and the secondary windows).
-    static TForm1* instance();
-
-    QTimer* Timer1; // 500 ms, start window decision
-    QTimer* Timer2; // 130 ms, banner step
-    QTimer* Timer3; // 1500 ms, starts the banner
-    QTimer* Timer4; // 10 s, starts the banner
-    QTimer* Timer5; // 200 ms, constants dialog after a settings-file error
 
     // Start-up, in this order, while the creating flag is set.
     void Startprozeduren();
@@ -92,11 +91,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Found by their object names (tests check intervals and states).
+    QTimer* Timer1; // 500 ms, start window decision
+    QTimer* Timer2; // 130 ms, banner step
+    QTimer* Timer3; // 1500 ms, starts the banner
+    QTimer* Timer4; // 10 s, starts the banner
+    QTimer* Timer5; // 200 ms, constants dialog after a settings-file error
+
     void FormClose(QCloseEvent* event);
     void connectInputs();
     void connectBanner();
+    TForm2* createConstantsDialog();
     bool Edit1KeyPress(QLineEdit* edit, QEvent* event);
-    bool bannerEvent(QObject* watched, QEvent* event);
     std::array<QRadioButton*, 6> differenceButtons() const;
     std::array<QRadioButton*, 6> materialButtons() const;
 };

@@ -61,7 +61,8 @@ struct Window {
         if (!SettingsFile::write(record)) fail("cannot write the settings file");
         MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request&) { ++messages; });
         form = std::make_unique<TForm1>();
-        for (QTimer* timer : { form->Timer1, form->Timer2, form->Timer3, form->Timer4, form->Timer5 })
+        const auto timers = form->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
+        for (QTimer* timer : timers)
             timer->stop();
         form->show();
         QCoreApplication::processEvents();

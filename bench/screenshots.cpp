@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     });
 
     TForm1 mainWindow;
-    mainWindow.Timer4->stop(); // no banner scrolling while the pictures are taken
+    mainWindow.findChild<QTimer*>(QStringLiteral("Timer4"))->stop(); // no banner scrolling while the pictures are taken
     mainWindow.show();
     if (!QTest::qWaitForWindowExposed(&mainWindow)) return 1;
     mainWindow.Edit1->setFocus();

@@ -8,11 +8,13 @@ class QWidget;
 namespace Settings
 {
 
-// Reads the file into the record, or reports the read error.
-void Vorgaben_einlesen(QWidget* parent);
+// Reads the file into the record, or reports the read error. False after a
+// read error: the caller arranges the repair (the main window opens the
+// constants dialog).
+[[nodiscard]] bool Vorgaben_einlesen(QWidget* parent);
 
-// Sets the settings-file error flag, shows the read-error message when asked
-// to, and arms the main window's timer that opens the constants dialog.
+// Sets the settings-file error flag and shows the read-error message when
+// asked to.
 void Lesefehler(bool showMessage, QWidget* parent);
 
 // Writes the record; clears the error flag on success, tells the user on failure.

@@ -3,7 +3,6 @@
 #include "app/AppState.h"
 #include "app/FormLook.h"
 #include "app/MessageBoxes.h"
-#include "app/TForm1.h"
 #include "constants/Settings.h"
 #include "sizing/NumberText.h"
 #include "sizing/NumericKeys.h"
@@ -15,7 +14,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <utility>
 
 namespace
 {
@@ -26,12 +24,32 @@ QPointer<TForm2>& currentDialog()
     return dialog;
 }
 
-constexpr int DensityDecimals = 1;
-constexpr int HeatCapacityDecimals = 0;
-constexpr int ViscosityDecimals = 3;
-constexpr int RoughnessDecimals = 4;
-constexpr int RMaxDecimals = 0;
-constexpr int WMaxDecimals = 2;
+// The eleven number fields in read-back order: the record value each edits,
+// its decimals, and for the three water properties the table a temperature
+// choice fills them from.
+struct NumberField {
+    QLineEdit* Ui::TForm2::*edit;
+    float& (*value)(SettingsRecord&);
+    int decimals;
+    float (*atTemperature)(const SettingsRecord&, int k) = nullptr;
+};
+
+constexpr NumberField NumberFields[] {
+    { &Ui::TForm2::Edit1, [](SettingsRecord& r) -> float& { return r.densityInUse; }, 1,
+        [](const SettingsRecord& r, int k) { return r.densityAt(k); } },
+    { &Ui::TForm2::Edit2, [](SettingsRecord& r) -> float& { return r.heatCapacityInUse; }, 0,
+        [](const SettingsRecord& r, int k) { return r.heatCapacityAt(k); } },
+    { &Ui::TForm2::Edit3, [](SettingsRecord& r) -> float& { return r.viscosityInUse; }, 3,
+        [](const SettingsRecord& r, int k) { return r.viscosityAt(k); } },
+    { &Ui::TForm2::Edit11, [](SettingsRecord& r) -> float& { return r.roughnessAt(1); }, 4 },
+    { &Ui::TForm2::Edit12, [](SettingsRecord& r) -> float& { return r.roughnessAt(2); }, 4 },
+    { &Ui::TForm2::Edit13, [](SettingsRecord& r) -> float& { return r.roughnessAt(3); }, 4 },
+    { &Ui::TForm2::Edit14, [](SettingsRecord& r) -> float& { return r.roughnessAt(4); }, 4 },
+    { &Ui::TForm2::Edit15, [](SettingsRecord& r) -> float& { return r.roughnessAt(5); }, 4 },
+    { &Ui::TForm2::Edit16, [](SettingsRecord& r) -> float& { return r.roughnessAt(6); }, 4 },
+    { &Ui::TForm2::Edit8, [](SettingsRecord& r) -> float& { return r.rMax; }, 0 },
+    { &Ui::TForm2::Edit9, [](SettingsRecord& r) -> float& { return r.wMax; }, 2 },
+};
 
 // Outer size of the window, frame included.
 constexpr QSize DesignFrameSize { 384, 409 };
@@ -73,8 +91,8 @@ TForm2::TForm2(QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
-    for (QLineEdit* edit : numberFields())
-        edit->installEventFilter(this);
+    for (const NumberField& field : NumberFields)
+        (this->*field.edit)->installEventFilter(this);
 
     FormLook::centerOnScreen(this);
 }
@@ -119,7 +137,7 @@ void TForm2::Startprozeduren()
         move(placeBeside(mainWindow->frameGeometry(), frameGeometry().width()));
     refreshLabelSizes();
     if (!state.settingsFileError) {
-        Settings::Vorgaben_einlesen(this);
+        if (!Settings::Vorgaben_einlesen(this)) Q_EMIT settingsReadFailed();
         Vorgaben_eintragen();
     }
     state.dialogInitialised = true;
@@ -134,24 +152,17 @@ void TForm2::refreshLabelSizes()
 
 void TForm2::Vorgaben_eintragen()
 {
-    const SettingsRecord& settings = appState().settings;
+    SettingsRecord& settings = appState().settings;
 
     const int temperature = settings.temperatureIndex;
     if (temperature >= 1 && temperature <= int(temperatureButtons().size()))
         temperatureButtons()[temperature - 1]->setChecked(true);
     CheckBox1->setChecked(settings.manualOverride != 0);
     Aendern();
-    Edit1->setText(NumberText::fixed(settings.densityInUse, DensityDecimals));
-    Edit2->setText(NumberText::fixed(settings.heatCapacityInUse, HeatCapacityDecimals));
-    Edit3->setText(NumberText::fixed(settings.viscosityInUse, ViscosityDecimals));
-
     const int material = settings.materialIndex;
     if (material >= 1 && material <= int(materialButtons().size())) materialButtons()[material - 1]->setChecked(true);
-    const std::array<QLineEdit*, 6> roughnessFields { Edit11, Edit12, Edit13, Edit14, Edit15, Edit16 };
-    for (int m = 1; m <= 6; ++m)
-        roughnessFields[m - 1]->setText(NumberText::fixed(settings.roughnessAt(m), RoughnessDecimals));
-    Edit8->setText(NumberText::fixed(settings.rMax, RMaxDecimals));
-    Edit9->setText(NumberText::fixed(settings.wMax, WMaxDecimals));
+    for (const NumberField& field : NumberFields)
+        (this->*field.edit)->setText(NumberText::fixed(field.value(settings), field.decimals));
 }
 
 void TForm2::Einlesen()
@@ -176,28 +187,15 @@ void TForm2::Einlesen()
 
     // Each field is stored as soon as it is read; the first one that does not
     // hold a number stops the read-back.
-    const std::array<std::pair<QLineEdit*, float*>, 11> fields { {
-        { Edit1, &settings.densityInUse },
-        { Edit2, &settings.heatCapacityInUse },
-        { Edit3, &settings.viscosityInUse },
-        { Edit11, &settings.roughnessAt(1) },
-        { Edit12, &settings.roughnessAt(2) },
-        { Edit13, &settings.roughnessAt(3) },
-        { Edit14, &settings.roughnessAt(4) },
-        { Edit15, &settings.roughnessAt(5) },
-        { Edit16, &settings.roughnessAt(6) },
-        { Edit8, &settings.rMax },
-        { Edit9, &settings.wMax },
-    } };
-    for (const auto& [edit, field] : fields) {
-        const auto value = NumberText::read(edit->text());
+    for (const NumberField& field : NumberFields) {
+        const auto value = NumberText::read((this->*field.edit)->text());
         if (!value) {
             MessageBoxes::warning(this, QStringLiteral("Eingabe überprüfen"),
                 QStringLiteral("Fehlerhafte Eingabe in einem Eingabefeld !\rBitte überprüfen."));
             state.dialogInputError = true;
             return;
         }
-        *field = static_cast<float>(*value); // read() accepts only values within float range
+        field.value(settings) = static_cast<float>(*value); // read() accepts only values within float range
     }
 }
 
@@ -226,9 +224,10 @@ void TForm2::TempButtonClick(QRadioButton* sender)
     const int k = int(found - temperatures.begin()) + 1;
     SettingsRecord& settings = appState().settings;
     settings.temperatureIndex = std::uint8_t(k);
-    Edit1->setText(NumberText::fixed(settings.densityAt(k), DensityDecimals));
-    Edit2->setText(NumberText::fixed(settings.heatCapacityAt(k), HeatCapacityDecimals));
-    Edit3->setText(NumberText::fixed(settings.viscosityAt(k), ViscosityDecimals));
+    for (const NumberField& field : NumberFields) {
+        if (field.atTemperature)
+            (this->*field.edit)->setText(NumberText::fixed(field.atTemperature(settings, k), field.decimals));
+    }
 }
 
 void TForm2::Standardwerte()
@@ -267,12 +266,7 @@ void TForm2::leave()
     close();
     appState().dialogInitialised = false;
     deleteLater();
-    recalculateMainWindow();
-}
-
-void TForm2::recalculateMainWindow()
-{
-    if (TForm1* mainWindow = TForm1::instance()) mainWindow->DatenVollstaendig();
+    Q_EMIT left();
 }
 
 bool TForm2::Real_Press(QLineEdit* edit, QEvent* event)
@@ -283,8 +277,9 @@ bool TForm2::Real_Press(QLineEdit* edit, QEvent* event)
 bool TForm2::eventFilter(QObject* watched, QEvent* event)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-        const auto fields = numberFields();
-        if (std::find(fields.begin(), fields.end(), edit) != fields.end()) return Real_Press(edit, event);
+        for (const NumberField& field : NumberFields) {
+            if (this->*field.edit == edit) return Real_Press(edit, event);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -310,9 +305,4 @@ std::array<QRadioButton*, 7> TForm2::temperatureButtons() const
 std::array<QRadioButton*, 6> TForm2::materialButtons() const
 {
     return { RadioButton11, RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16 };
-}
-
-std::array<QLineEdit*, 11> TForm2::numberFields() const
-{
-    return { Edit1, Edit2, Edit3, Edit11, Edit12, Edit13, Edit14, Edit15, Edit16, Edit8, Edit9 };
 }

@@ -14,7 +14,9 @@ class QRadioButton;
 // The constants dialog. It edits appState().settings in place: a temperature
 // choice, "Verändern" and "Standard" take effect in the record at once, saving
 // reads every field back and writes the file. Closing by the close box only
-// hides it; saving and cancelling also let the main window recalculate.
+// hides it; a dialog left by saving or cancelling says so (left()) and is
+// destroyed. It knows nothing of the main window: whoever creates it connects
+// its signals.
 class TForm2 : public QWidget, public Ui::TForm2
 {
     Q_OBJECT
@@ -46,6 +48,13 @@ public:
     void BitBtn2Click();
     void BitBtn3Click() { Standardwerte(); }
 
+Q_SIGNALS:
+    // Saved or cancelled: the record may hold new constants.
+    void left();
+    // Its start-up found the settings file missing or damaged (the message
+    // has been shown and the error flag set).
+    void settingsReadFailed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -55,11 +64,9 @@ private:
     bool Real_Press(QLineEdit* edit, QEvent* event);
     void placeAtDesignPosition();
     void refreshLabelSizes();
-    void recalculateMainWindow();
     void leave();
     std::array<QRadioButton*, 7> temperatureButtons() const;
     std::array<QRadioButton*, 6> materialButtons() const;
-    std::array<QLineEdit*, 11> numberFields() const;
 
     bool shownBefore = false;
 };

@@ -1,20 +1,26 @@
 #pragma once
 
-class QEvent;
+#include <functional>
+
 class QLabel;
-class QObject;
 class QWidget;
 
-// Mouse handling shared by the link texts of the information, start and end
-// windows (and the banner).
+// How the link texts of the banner and the information, start and end windows
+// behave: navy at rest, red under the mouse, navy again when the mouse moves
+// over the area around them, and a left click opens them. Each window keeps
+// its named handlers and hands them in here.
 namespace LinkLabels
 {
 
-// Lets filter see the widget's mouse moves, also without a button held.
-void watch(QWidget* widget, QObject* filter);
+// A link text: a mouse move over it calls hovered, a left click calls clicked.
+void link(QWidget* text, std::function<void()> hovered, std::function<void()> clicked);
+// A further widget whose left click counts as a click on the link.
+void clickArea(QWidget* area, std::function<void()> clicked);
+// The area around a link: a mouse move over it calls moved.
+void surrounding(QWidget* area, std::function<void()> moved);
 
-// A click: the left button released inside the widget that got the press.
-bool isClick(const QObject* watched, const QEvent* event);
+// Red while the mouse is over the link, navy otherwise.
+void setHovered(QWidget* text, bool hovered);
 
 // Sizes a link text to its caption, so that only the text reacts to the mouse.
 void fitToText(QLabel* label);

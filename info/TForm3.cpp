@@ -17,9 +17,11 @@ TForm3::TForm3(QWidget* parent)
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     LinkLabels::fitToText(Label5);
     LinkLabels::fitToText(Label14);
-    for (QWidget* widget :
-        { static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label14), static_cast<QWidget*>(GroupBox1) })
-        LinkLabels::watch(widget, this);
+    LinkLabels::link(
+        Label5, [this] { Label5MouseMove(); }, [this] { Label5Click(); });
+    LinkLabels::link(
+        Label14, [this] { Label14MouseMove(); }, [this] { Label14Click(); });
+    LinkLabels::surrounding(GroupBox1, [this] { GroupBox1MouseMove(); });
 
     connect(CheckBox1, &QCheckBox::clicked, this, &TForm3::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &TForm3::CheckBox2Click);
@@ -70,33 +72,16 @@ void TForm3::Label5Click()
 
 void TForm3::Label5MouseMove()
 {
-    FormLook::setTextColor(Label5, FormLook::Red);
+    LinkLabels::setHovered(Label5, true);
 }
 
 void TForm3::Label14MouseMove()
 {
-    FormLook::setTextColor(Label14, FormLook::Red);
+    LinkLabels::setHovered(Label14, true);
 }
 
 void TForm3::GroupBox1MouseMove()
 {
-    FormLook::setTextColor(Label14, FormLook::Navy);
-    FormLook::setTextColor(Label5, FormLook::Navy);
-}
-
-bool TForm3::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Label5 || watched == Label14) {
-        if (event->type() == QEvent::MouseMove) {
-            watched == Label5 ? Label5MouseMove() : Label14MouseMove();
-            return true;
-        }
-        if (LinkLabels::isClick(watched, event)) {
-            watched == Label5 ? Label5Click() : Label14Click();
-            return true;
-        }
-    } else if (watched == GroupBox1 && event->type() == QEvent::MouseMove) {
-        GroupBox1MouseMove();
-    }
-    return QWidget::eventFilter(watched, event);
+    LinkLabels::setHovered(Label14, false);
+    LinkLabels::setHovered(Label5, false);
 }

@@ -26,7 +26,4 @@ public:
 
     static QString mailSubject();
     static QString mailBody();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -1,7 +1,6 @@
 #include "info/TForm4.h"
 
 #include "app/FormLook.h"
-#include "app/TForm1.h"
 #include "info/LinkLabels.h"
 #include "info/Links.h"
 
@@ -23,10 +22,12 @@ TForm4::TForm4(QWidget* parent)
     Label14->move(Label13->x() + Label13->width() + Label14->fontMetrics().horizontalAdvance(u' '), Label13->y());
     LinkLabels::fitToText(Label7);
     LinkLabels::centreInParent(Label7);
-    LinkLabels::watch(Label7, this);
-    LinkLabels::watch(Panel2, this);
-    Panel4->installEventFilter(this);
-    Image3->installEventFilter(this);
+    LinkLabels::link(
+        Label7, [this] { Label7MouseMove(); }, [this] { Label7Click(); });
+    LinkLabels::surrounding(Panel2, [this] { Panel2MouseMove(); });
+    // The logo under the link opens the web site too.
+    LinkLabels::clickArea(Panel4, [this] { Label7Click(); });
+    LinkLabels::clickArea(Image3, [this] { Label7Click(); });
 
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setDefault(true);
@@ -58,7 +59,7 @@ void TForm4::Timer2Timer()
 
 void TForm4::BitBtn1Click()
 {
-    if (TForm1* mainWindow = TForm1::instance()) mainWindow->Timer3->start();
+    Q_EMIT confirmed();
     close();
 }
 
@@ -69,24 +70,10 @@ void TForm4::Label7Click()
 
 void TForm4::Label7MouseMove()
 {
-    FormLook::setTextColor(Label7, FormLook::Red);
+    LinkLabels::setHovered(Label7, true);
 }
 
 void TForm4::Panel2MouseMove()
 {
-    FormLook::setTextColor(Label7, FormLook::Navy);
-}
-
-bool TForm4::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Label7 && event->type() == QEvent::MouseMove) {
-        Label7MouseMove();
-        return true;
-    }
-    if (watched == Panel2 && event->type() == QEvent::MouseMove) Panel2MouseMove();
-    if ((watched == Label7 || watched == Panel4 || watched == Image3) && LinkLabels::isClick(watched, event)) {
-        Label7Click();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    LinkLabels::setHovered(Label7, false);
 }

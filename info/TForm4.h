@@ -6,8 +6,7 @@
 
 class QTimer;
 
-// The start window: a scrolling welcome line, the maker's logo and web link;
-// its OK button sets the main window's banner going.
+// The start window: a scrolling welcome line, the maker's logo and web link.
 class TForm4 : public QWidget, public Ui::TForm4
 {
     Q_OBJECT
@@ -25,6 +24,7 @@ public:
     void Label7MouseMove();
     void Panel2MouseMove();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+Q_SIGNALS:
+    // Closed by "OK" (the main window's banner starts then).
+    void confirmed();
 };

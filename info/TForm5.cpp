@@ -1,11 +1,8 @@
 #include "info/TForm5.h"
 
 #include "app/FormLook.h"
-#include "app/TForm1.h"
 #include "info/LinkLabels.h"
 #include "info/Links.h"
-
-#include <QTimer>
 
 TForm5::TForm5(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -15,8 +12,9 @@ TForm5::TForm5(QWidget* parent)
     FormLook::applyPixelFonts(this);
     LinkLabels::fitToText(Label7);
     LinkLabels::centreInParent(Label7);
-    LinkLabels::watch(Label7, this);
-    LinkLabels::watch(Panel2, this);
+    LinkLabels::link(
+        Label7, [this] { Label7MouseMove(); }, [this] { Label7Click(); });
+    LinkLabels::surrounding(Panel2, [this] { Panel2MouseMove(); });
 
     // Enter presses the button that has the focus; at first that is "Beenden".
     BitBtn1->setAutoDefault(true);
@@ -32,14 +30,14 @@ TForm5::TForm5(QWidget* parent)
 
 void TForm5::BitBtn1Click()
 {
-    if (TForm1* mainWindow = TForm1::instance()) mainWindow->Timer3->start();
+    Q_EMIT confirmed();
     close();
 }
 
 void TForm5::BitBtn2Click()
 {
     close();
-    if (TForm1* mainWindow = TForm1::instance()) mainWindow->Beenden();
+    Q_EMIT quitChosen();
 }
 
 void TForm5::Label7Click()
@@ -49,27 +47,10 @@ void TForm5::Label7Click()
 
 void TForm5::Label7MouseMove()
 {
-    FormLook::setTextColor(Label7, FormLook::Red);
+    LinkLabels::setHovered(Label7, true);
 }
 
 void TForm5::Panel2MouseMove()
 {
-    FormLook::setTextColor(Label7, FormLook::Navy);
-}
-
-bool TForm5::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == Label7) {
-        if (event->type() == QEvent::MouseMove) {
-            Label7MouseMove();
-            return true;
-        }
-        if (LinkLabels::isClick(watched, event)) {
-            Label7Click();
-            return true;
-        }
-    } else if (watched == Panel2 && event->type() == QEvent::MouseMove) {
-        Panel2MouseMove();
-    }
-    return QWidget::eventFilter(watched, event);
+    LinkLabels::setHovered(Label7, false);
 }

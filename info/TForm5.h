@@ -19,6 +19,9 @@ public:
     void Label7MouseMove();
     void Panel2MouseMove();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+Q_SIGNALS:
+    // Closed by "OK": back to the program (the main window's banner starts).
+    void confirmed();
+    // "Beenden": the user ends the program.
+    void quitChosen();
 };

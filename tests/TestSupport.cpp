@@ -57,9 +57,16 @@ void TestEnvironment::writeStandardSettings(bool hideStart, bool hideEnd)
 std::unique_ptr<TForm1> TestEnvironment::createMainWindow()
 {
     auto window = std::make_unique<TForm1>();
-    for (QTimer* timer : { window->Timer1, window->Timer4 })
+    for (QTimer* timer : { mainTimer(*window, "Timer1"), mainTimer(*window, "Timer4") })
         timer->stop();
     return window;
+}
+
+QTimer* mainTimer(const TForm1& window, const char* name)
+{
+    auto* timer = window.findChild<QTimer*>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
+    if (!timer) qFatal("no timer %s", name);
+    return timer;
 }
 
 QStringList TestEnvironment::messageTexts() const

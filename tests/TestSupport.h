@@ -46,6 +46,9 @@ private:
     QTimer watchdog_;
 };
 
+// One of the main window's timers, found by its object name ("Timer1" …).
+QTimer* mainTimer(const TForm1& window, const char* name);
+
 // The offscreen platform warns on every window it raises; hundreds of those
 // would bury a real failure. Call in initTestCase, undo in cleanupTestCase.
 void muteOffscreenRaiseWarnings();

@@ -53,14 +53,14 @@ private Q_SLOTS:
         env.writeStandardSettings(true, true);
         auto w = env.createMainWindow();
         // 500 ms after start the decision starts Timer3, 1500 ms later Timer2.
-        QCOMPARE(w->Timer1->interval() + w->Timer3->interval(), 2000);
+        QCOMPARE(mainTimer(*w, "Timer1")->interval() + mainTimer(*w, "Timer3")->interval(), 2000);
         w->Timer1Timer();
-        QVERIFY(w->Timer3->isActive());
-        QVERIFY(!w->Timer2->isActive());
+        QVERIFY(mainTimer(*w, "Timer3")->isActive());
+        QVERIFY(!mainTimer(*w, "Timer2")->isActive());
         w->Timer3Timer();
-        QVERIFY(!w->Timer3->isActive());
-        QVERIFY(w->Timer2->isActive());
-        QCOMPARE(w->Timer2->interval(), 130);
+        QVERIFY(!mainTimer(*w, "Timer3")->isActive());
+        QVERIFY(mainTimer(*w, "Timer2")->isActive());
+        QCOMPARE(mainTimer(*w, "Timer2")->interval(), 130);
         QCOMPARE(w->Label26->text(), Links::bannerText());
         w->Timer2Timer();
         QCOMPARE(w->Label26->text(), Links::bannerText().mid(1) + Links::bannerText().left(1));
@@ -71,13 +71,13 @@ private Q_SLOTS:
         TestEnvironment env;
         env.writeStandardSettings(false, true);
         TForm1 w;
-        QVERIFY(w.Timer4->isActive());
-        QCOMPARE(w.Timer4->interval(), 10000);
-        QVERIFY(!w.Timer2->isActive());
-        w.Timer1->stop();
+        QVERIFY(mainTimer(w, "Timer4")->isActive());
+        QCOMPARE(mainTimer(w, "Timer4")->interval(), 10000);
+        QVERIFY(!mainTimer(w, "Timer2")->isActive());
+        mainTimer(w, "Timer1")->stop();
         w.Timer4Timer();
-        QVERIFY(!w.Timer4->isActive());
-        QVERIFY(w.Timer2->isActive());
+        QVERIFY(!mainTimer(w, "Timer4")->isActive());
+        QVERIFY(mainTimer(w, "Timer2")->isActive());
     }
 
     void laterStartsKeepTheCadence_data()
@@ -92,22 +92,22 @@ private Q_SLOTS:
         TestEnvironment env;
         env.writeStandardSettings();
         auto w = env.createMainWindow();
-        w->Timer3->start();
+        mainTimer(*w, "Timer3")->start();
         w->Timer3Timer();
-        QVERIFY(w->Timer2->isActive());
-        QTRY_VERIFY(w->Timer2->remainingTime() < 100);
-        const int remaining = w->Timer2->remainingTime();
+        QVERIFY(mainTimer(*w, "Timer2")->isActive());
+        QTRY_VERIFY(mainTimer(*w, "Timer2")->remainingTime() < 100);
+        const int remaining = mainTimer(*w, "Timer2")->remainingTime();
         if (byTimer3) {
-            w->Timer3->start();
+            mainTimer(*w, "Timer3")->start();
             w->Timer3Timer();
-            QVERIFY(!w->Timer3->isActive());
+            QVERIFY(!mainTimer(*w, "Timer3")->isActive());
         } else {
-            w->Timer4->start();
+            mainTimer(*w, "Timer4")->start();
             w->Timer4Timer();
-            QVERIFY(!w->Timer4->isActive());
+            QVERIFY(!mainTimer(*w, "Timer4")->isActive());
         }
-        QVERIFY(w->Timer2->isActive());
-        QVERIFY2(w->Timer2->remainingTime() <= remaining, "Timer2 was restarted");
+        QVERIFY(mainTimer(*w, "Timer2")->isActive());
+        QVERIFY2(mainTimer(*w, "Timer2")->remainingTime() <= remaining, "Timer2 was restarted");
     }
 
     void timersAreWired()
@@ -115,12 +115,12 @@ private Q_SLOTS:
         TestEnvironment env;
         env.writeStandardSettings();
         auto w = env.createMainWindow();
-        w->Timer3->setInterval(1);
-        w->Timer2->setInterval(1);
-        w->Timer3->start();
+        mainTimer(*w, "Timer3")->setInterval(1);
+        mainTimer(*w, "Timer2")->setInterval(1);
+        mainTimer(*w, "Timer3")->start();
         QTRY_VERIFY(w->Label26->text() != Links::bannerText());
-        QVERIFY(!w->Timer3->isActive());
-        QVERIFY(w->Timer2->isActive());
+        QVERIFY(!mainTimer(*w, "Timer3")->isActive());
+        QVERIFY(mainTimer(*w, "Timer2")->isActive());
     }
 
     void fullTurnAfter255Ticks()
@@ -152,13 +152,13 @@ private Q_SLOTS:
         env.urlOpens = opens;
         auto w = shownMainWindow(env);
         QVERIFY(w);
-        w->Timer2->start();
+        mainTimer(*w, "Timer2")->start();
         w->Timer2Timer();
         const QString shown = w->Label26->text();
         QTest::mouseClick(w->findChild<QWidget*>(target), Qt::LeftButton, {}, position);
         QCOMPARE(env.openedUrls, QList<QUrl> { QUrl(Links::webAddress()) });
         QCOMPARE(env.messageTexts(), opens ? QStringList() : QStringList { Links::linkErrorMessage() });
-        QVERIFY(w->Timer2->isActive());
+        QVERIFY(mainTimer(*w, "Timer2")->isActive());
         QCOMPARE(w->Label26->text(), shown);
     }
 

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QScreen>
+#include <QSignalSpy>
 
 #include <array>
 #include <cstring>
@@ -107,6 +109,37 @@ private Q_SLOTS:
         QFETCH(QRect, mainFrame);
         QFETCH(QPoint, expected);
         QCOMPARE(TForm2::placeBeside(mainFrame, 384), expected);
+    }
+
+    // On its own the dialog says what happened; the main window connects it.
+    void dialogSaysWhatHappened_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("left");
+        QTest::newRow("saved") << QStringLiteral("save") << 1;
+        QTest::newRow("cancelled") << QStringLiteral("cancel") << 1;
+        QTest::newRow("close box") << QStringLiteral("close") << 0;
+        QTest::newRow("start-up without a settings file") << QStringLiteral("missing") << 0;
+    }
+    void dialogSaysWhatHappened()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, left);
+        if (how != QStringLiteral("missing")) QVERIFY(SettingsFile::write(standardRecord()));
+        QPointer<TForm2> dialog = new TForm2;
+        QSignalSpy leftSpy(dialog.data(), &TForm2::left);
+        QSignalSpy readFailedSpy(dialog.data(), &TForm2::settingsReadFailed);
+        dialog->show();
+        dialog->Startprozeduren();
+        if (how == QStringLiteral("save"))
+            dialog->BitBtn1->click();
+        else if (how == QStringLiteral("cancel"))
+            dialog->BitBtn2->click();
+        else
+            dialog->close();
+        QCOMPARE(leftSpy.size(), left);
+        QCOMPARE(readFailedSpy.size(), how == QStringLiteral("missing") ? 1 : 0);
+        delete dialog.data();
     }
 
     void opensBesideMainWindowWithStoredValues()
@@ -427,7 +460,7 @@ private Q_SLOTS:
         mainWindow->show();
         QCOMPARE(env->messages.size(), 1);
         QVERIFY(appState().settingsFileError);
-        QVERIFY(mainWindow->Timer5->isActive());
+        QVERIFY(mainTimer(*mainWindow, "Timer5")->isActive());
         mainWindow->Edit1->setText(QStringLiteral("10"));
         QVERIFY(mainWindow->Panel2->text().isEmpty());
 

@@ -365,7 +365,7 @@ private Q_SLOTS:
         QCOMPARE(windowsOf<TForm4>(*w).size(), 1);
         QPointer<TForm4> start = windowsOf<TForm4>(*w).front();
         QVERIFY(start->isVisible());
-        QVERIFY(!w->Timer3->isActive());
+        QVERIFY(!mainTimer(*w, "Timer3")->isActive());
         if (how == QStringLiteral("click")) {
             QTest::mouseClick(start->BitBtn1, Qt::LeftButton);
         } else if (how == QStringLiteral("enter")) {
@@ -375,7 +375,7 @@ private Q_SLOTS:
         } else {
             start->close();
         }
-        QCOMPARE(w->Timer3->isActive(), bannerStarts);
+        QCOMPARE(mainTimer(*w, "Timer3")->isActive(), bannerStarts);
         QVERIFY(w->isVisible());
         QTRY_VERIFY(start.isNull());
     }
@@ -468,9 +468,52 @@ private Q_SLOTS:
         }
         QCOMPARE(appState().quitting, programEnds);
         QCOMPARE(w->isVisible(), !programEnds);
-        QCOMPARE(w->Timer3->isActive(), bannerStarts);
+        QCOMPARE(mainTimer(*w, "Timer3")->isActive(), bannerStarts);
         QTRY_VERIFY(end.isNull());
         QVERIFY(windowsOf<TForm5>(*w).isEmpty());
+    }
+
+    // On their own, the start and end windows only say what happened; the
+    // main window decides what follows (banner, end of the program).
+    void windowsSayWhatHappened_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("start window OK") << QStringLiteral("start ok") << true << false;
+        QTest::newRow("end window OK") << QStringLiteral("end ok") << true << false;
+        QTest::newRow("end window Beenden") << QStringLiteral("end beenden") << false << true;
+        QTest::newRow("end window close box") << QStringLiteral("end close") << false << false;
+    }
+    void windowsSayWhatHappened()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, confirmed);
+        QFETCH(bool, quit);
+        TestEnvironment env;
+        int confirmations = 0;
+        int quits = 0;
+        if (how.startsWith(QStringLiteral("start"))) {
+            QPointer<TForm4> start = new TForm4;
+            connect(start, &TForm4::confirmed, this, [&] { ++confirmations; });
+            start->show();
+            QTest::mouseClick(start->BitBtn1, Qt::LeftButton);
+            QTRY_VERIFY(start.isNull());
+        } else {
+            QPointer<TForm5> end = new TForm5;
+            connect(end, &TForm5::confirmed, this, [&] { ++confirmations; });
+            connect(end, &TForm5::quitChosen, this, [&] { ++quits; });
+            end->show();
+            if (how.endsWith(QStringLiteral("ok")))
+                QTest::mouseClick(end->BitBtn1, Qt::LeftButton);
+            else if (how.endsWith(QStringLiteral("beenden")))
+                QTest::mouseClick(end->BitBtn2, Qt::LeftButton);
+            else
+                end->close();
+            QTRY_VERIFY(end.isNull());
+        }
+        QCOMPARE(confirmations, confirmed ? 1 : 0);
+        QCOMPARE(quits, quit ? 1 : 0);
     }
 
     void endWindowSwitchedOffWhileOpen_data()

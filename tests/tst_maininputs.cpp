@@ -184,6 +184,34 @@ private Q_SLOTS:
         QVERIFY(env->messages.isEmpty());
     }
 
+    // Each button's ΔT shows in the mass flow: 10 kW · 3600 / (4185 · ΔT) kg/h.
+    void temperatureButtons_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<float>("difference");
+        QTest::addColumn<QString>("massFlow");
+        QTest::newRow("5 K") << 1 << 5.0f << QStringLiteral("1.720");
+        QTest::newRow("6 K") << 2 << 6.0f << QStringLiteral("1.434");
+        QTest::newRow("10 K") << 3 << 10.0f << QStringLiteral("860");
+        QTest::newRow("12 K") << 4 << 12.0f << QStringLiteral("717");
+        QTest::newRow("15 K") << 5 << 15.0f << QStringLiteral("573");
+        QTest::newRow("20 K") << 6 << 20.0f << QStringLiteral("430");
+    }
+    void temperatureButtons()
+    {
+        QFETCH(int, button);
+        QFETCH(float, difference);
+        QFETCH(QString, massFlow);
+        type(w->Edit1, QStringLiteral("10"));
+        const QRadioButton* buttons[] { w->RadioButton1, w->RadioButton2, w->RadioButton3, w->RadioButton4,
+            w->RadioButton5, w->RadioButton6 };
+        // Away from the button first, so that the click below really changes ΔT.
+        QTest::mouseClick(button == 1 ? w->RadioButton2 : w->RadioButton1, Qt::LeftButton);
+        QTest::mouseClick(const_cast<QRadioButton*>(buttons[button - 1]), Qt::LeftButton);
+        QCOMPARE(appState().calc.temperatureDifference, difference);
+        QCOMPARE(w->Panel4->text(), massFlow);
+    }
+
     void otherTemperatureDifference()
     {
         w->Edit1->setText(QStringLiteral("10"));

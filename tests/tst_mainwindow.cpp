@@ -56,7 +56,7 @@ private Q_SLOTS:
         QVERIFY(!appState().creating);
         QVERIFY(w.findChild<QRadioButton*>(checked)->isChecked());
         QCOMPARE(appState().calc.material, material);
-        QVERIFY(!w.Timer5->isActive());
+        QVERIFY(!mainTimer(w, "Timer5")->isActive());
         // Start-up computes nothing.
         for (const char* panel : { "Panel1", "Panel2", "Panel3", "Panel4", "Panel5", "Panel6" })
             QVERIFY2(panelText(w, panel).isEmpty(), panel);
@@ -97,8 +97,8 @@ private Q_SLOTS:
                                  "setzten und Speichern.\r"));
         QVERIFY(env.directory().endsWith(u'/'));
         QVERIFY(appState().settingsFileError);
-        QVERIFY(w.Timer5->isActive());
-        QCOMPARE(w.Timer5->interval(), 200);
+        QVERIFY(mainTimer(w, "Timer5")->isActive());
+        QCOMPARE(mainTimer(w, "Timer5")->interval(), 200);
 
         // While the file is in error, nothing is calculated or shown.
         w.Edit1->setText(QStringLiteral("10"));
@@ -192,22 +192,22 @@ private Q_SLOTS:
             // The record is all zero, so its hide flag is clear.
             QCOMPARE(appState().settings.hideStartWindow, 0);
         }
-        w->Timer1->start();
+        mainTimer(*w, "Timer1")->start();
         w->Timer1Timer();
-        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(!mainTimer(*w, "Timer1")->isActive());
         const auto windows = w->findChildren<TForm4*>();
         QCOMPARE(windows.size(), startWindow ? 1 : 0);
         if (startWindow) QVERIFY(windows.front()->isVisible());
-        QCOMPARE(w->Timer3->isActive(), !startWindow);
+        QCOMPARE(mainTimer(*w, "Timer3")->isActive(), !startWindow);
     }
 
     void settingsErrorTimerOpensTheConstantsDialog()
     {
         TestEnvironment env;
         auto w = env.createMainWindow();
-        QVERIFY(w->Timer5->isActive());
+        QVERIFY(mainTimer(*w, "Timer5")->isActive());
         w->Timer5Timer();
-        QVERIFY(!w->Timer5->isActive());
+        QVERIFY(!mainTimer(*w, "Timer5")->isActive());
         TForm2* dialog = TForm2::current();
         QVERIFY(dialog);
         QCOMPARE(dialog->parent(), w.get());

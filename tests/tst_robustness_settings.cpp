@@ -277,7 +277,7 @@ private Q_SLOTS:
         for (int length = 0; length < RecordSize; ++length) {
             TestEnvironment env;
             writeFile(env.settingsPath(), randomBytes(random, length));
-            Settings::Vorgaben_einlesen(nullptr);
+            QVERIFY(!Settings::Vorgaben_einlesen(nullptr));
             QVERIFY2(appState().settingsFileError, qPrintable(QString::number(length)));
             QCOMPARE(env.messageTexts(), QStringList { SettingsFile::readErrorMessage(env.directory()) });
         }
@@ -290,7 +290,7 @@ private Q_SLOTS:
             TestEnvironment env;
             writeFile(env.settingsPath(), image(standardRecord()).left(length));
             auto form = env.createMainWindow();
-            form->Timer5->stop(); // the constants dialog would open 200 ms later
+            mainTimer(*form, "Timer5")->stop(); // the constants dialog would open 200 ms later
             QVERIFY(appState().settingsFileError);
             type(form->Edit1, QStringLiteral("10"));
             for (int n = 1; n <= 6; ++n)

@@ -2,7 +2,6 @@
 // hover colours.
 #include "app/TForm1.h"
 
-#include "app/FormLook.h"
 #include "info/LinkLabels.h"
 #include "info/Links.h"
 
@@ -14,8 +13,11 @@ void TForm1::connectBanner()
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
     connect(Timer4, &QTimer::timeout, this, &TForm1::Timer4Timer);
-    for (QWidget* widget : { static_cast<QWidget*>(Panel7), static_cast<QWidget*>(Label26) })
-        LinkLabels::watch(widget, this);
+    LinkLabels::link(
+        Label26, [this] { Label26MouseMove(); }, [this] { Label26Click(); });
+    LinkLabels::surrounding(Panel7, [this] { Panel7MouseMove(); });
+    // The whole banner is the link.
+    LinkLabels::clickArea(Panel7, [this] { Label26Click(); });
     setMouseTracking(true);
 }
 
@@ -43,35 +45,21 @@ void TForm1::Label26Click()
 
 void TForm1::Label26MouseMove()
 {
-    FormLook::setTextColor(Label26, FormLook::Red);
+    LinkLabels::setHovered(Label26, true);
 }
 
 void TForm1::Panel7MouseMove()
 {
-    FormLook::setTextColor(Label26, FormLook::Navy);
+    LinkLabels::setHovered(Label26, false);
 }
 
 void TForm1::FormMouseMove()
 {
-    FormLook::setTextColor(Label26, FormLook::Navy);
+    LinkLabels::setHovered(Label26, false);
 }
 
 void TForm1::mouseMoveEvent(QMouseEvent* event)
 {
     FormMouseMove();
     QWidget::mouseMoveEvent(event);
-}
-
-bool TForm1::bannerEvent(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::MouseMove:
-        watched == Label26 ? Label26MouseMove() : Panel7MouseMove();
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (LinkLabels::isClick(watched, event)) Label26Click();
-        return true;
-    default:
-        return false;
-    }
 }
