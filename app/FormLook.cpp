@@ -1,7 +1,10 @@
 #include "app/FormLook.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
@@ -29,6 +32,56 @@ void applyPixelFonts(QWidget* root)
     const auto children = root->findChildren<QWidget*>();
     for (QWidget* child : children)
         applyPixelFont(child);
+}
+
+namespace
+{
+    QString variant(QString resource, QLatin1StringView suffix)
+    {
+        const qsizetype dot = resource.lastIndexOf(u'.');
+        return resource.insert(dot < 0 ? resource.size() : dot, suffix);
+    }
+
+    QPixmap readPng(const QString& resource)
+    {
+        QImageReader reader(resource, "png");
+        reader.setAutoDetectImageFormat(false);
+        return QPixmap::fromImage(reader.read());
+    }
+} // namespace
+
+QPixmap picture(const QString& resource)
+{
+    if (qApp && qApp->devicePixelRatio() > 1) {
+        const QString sharp = variant(resource, QLatin1StringView("@2x"));
+        if (QFile::exists(sharp)) {
+            QPixmap pixmap = readPng(sharp);
+            pixmap.setDevicePixelRatio(2);
+            return pixmap;
+        }
+    }
+    return readPng(resource);
+}
+
+QIcon iconPicture(const QString& resource)
+{
+    QIcon icon;
+    icon.addPixmap(picture(resource));
+    const QString disabled = variant(resource, QLatin1StringView("_disabled"));
+    if (QFile::exists(disabled)) icon.addPixmap(picture(disabled), QIcon::Disabled);
+    return icon;
+}
+
+void applyPictures(QWidget* root)
+{
+    const auto children = root->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (const QVariant name = child->property("picture"); name.isValid()) {
+            if (auto* label = qobject_cast<QLabel*>(child)) label->setPixmap(picture(name.toString()));
+        } else if (const QVariant icon = child->property("iconPicture"); icon.isValid()) {
+            if (auto* button = qobject_cast<QAbstractButton*>(child)) button->setIcon(iconPicture(icon.toString()));
+        }
+    }
 }
 
 void setTextColor(QWidget* widget, const QColor& color)

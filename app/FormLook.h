@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
+#include <QPixmap>
 
 class QWidget;
 
@@ -16,6 +18,17 @@ inline const QColor Blue { 0, 0, 255 };
 // "fontPixelSize" (Designer's font property knows only points). Applies it to
 // the root and every descendant that carries it; the others inherit.
 void applyPixelFonts(QWidget* root);
+
+// Forms name their pictures through dynamic properties: "picture" on a
+// label, "iconPicture" on a button (with the disabled look from
+// name_disabled.png where there is one). Applies them to every descendant.
+void applyPictures(QWidget* root);
+
+// A picture from the resources, read as PNG without consulting the image
+// plugins; on a high-density screen its name@2x.png variant where there is one.
+QPixmap picture(const QString& resource);
+// An icon of such pictures: resource, and resource_disabled when present.
+QIcon iconPicture(const QString& resource);
 
 void setTextColor(QWidget* widget, const QColor& color);
 QColor textColor(const QWidget* widget);

@@ -41,6 +41,7 @@ TForm1::TForm1(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowCloseButtonHint);
     FormLook::applyPixelFonts(this);
+    FormLook::applyPictures(this);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     UpDown2->setBuddy(Edit1);
     UpDown1->setBuddy(Edit5);

@@ -14,6 +14,7 @@ TForm3::TForm3(QWidget* parent)
     setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     FormLook::applyPixelFonts(this);
+    FormLook::applyPictures(this);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     LinkLabels::fitToText(Label5);
     LinkLabels::fitToText(Label14);

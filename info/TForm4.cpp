@@ -15,6 +15,7 @@ TForm4::TForm4(QWidget* parent)
     setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     FormLook::applyPixelFonts(this);
+    FormLook::applyPictures(this);
 
     // The closing words follow the program's name on the same line.
     Label13->resize(Label13->sizeHint());

@@ -10,6 +10,7 @@ TForm5::TForm5(QWidget* parent)
     setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     FormLook::applyPixelFonts(this);
+    FormLook::applyPictures(this);
     LinkLabels::fitToText(Label7);
     LinkLabels::centreInParent(Label7);
     LinkLabels::link(
