@@ -41,6 +41,39 @@ public:
         }
     }
 
+    // Time per iteration in ns (the median when the run has repetitions), or
+    // -1 when the benchmark did not run.
+    double measuredNs(const std::string& benchmark) const
+    {
+        if (auto median = medians_.find(benchmark); median != medians_.end()) return median->second;
+        if (auto runs = samples_.find(benchmark); runs != samples_.end() && !runs->second.empty()) {
+            double ns = 0;
+            for (double sample : runs->second)
+                ns += sample;
+            return ns / double(runs->second.size());
+        }
+        return -1;
+    }
+
+    // Prints one benchmark's time as a share of another's and whether it stays
+    // within limit; returns 1 when it does not (0 also when either did not run).
+    int printRatio(
+        const std::string& label, const std::string& benchmark, const std::string& baseline, double limit) const
+    {
+        const double ns = measuredNs(benchmark);
+        const double base = measuredNs(baseline);
+        if (ns < 0 || base <= 0) {
+            std::printf("%-38s not run\n", label.c_str());
+            return 0;
+        }
+        const double ratio = ns / base;
+        const bool met = ratio <= limit;
+        std::printf("%-38s %10.3f us / %.3f us = %.3f   target <= %g   %s\n", label.c_str(), ns / 1000, base / 1000,
+            ratio, limit, met ? "met" : "MISSED");
+        std::fflush(stdout);
+        return met ? 0 : 1;
+    }
+
     // Prints the verdicts; returns the number of targets missed (a target
     // whose benchmark was filtered out is not counted).
     int printTargets() const
@@ -48,15 +81,7 @@ public:
         int missed = 0;
         std::printf("\n");
         for (const Target& target : targets_) {
-            double ns = -1;
-            if (auto median = medians_.find(target.benchmark); median != medians_.end()) {
-                ns = median->second;
-            } else if (auto runs = samples_.find(target.benchmark); runs != samples_.end() && !runs->second.empty()) {
-                ns = 0;
-                for (double sample : runs->second)
-                    ns += sample;
-                ns /= double(runs->second.size());
-            }
+            const double ns = measuredNs(target.benchmark);
             if (ns < 0) {
                 std::printf("%-38s not run\n", target.label.c_str());
                 continue;

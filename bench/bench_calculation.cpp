@@ -1,5 +1,8 @@
 // The calculation alone: mass and volume flow, then the walk over a
-// material's pipes with ten Colebrook iterations per pipe.
+// material's pipes with the Colebrook iterations per pipe. Each walk also runs
+// on the plain form (ten iterations every time, diameter texts read in every
+// walk) in the same binary, and the worst walk is compared with it.
+#include "../tests/ReferenceCalculation.h"
 #include "Targets.h"
 #include "sizing/Calculation.h"
 
@@ -49,14 +52,16 @@ CalcState stateFor(const Walk& walk)
     return state;
 }
 
+using Calculate = ArithmeticFault (*)(CalcState&, const SettingsRecord&, const PipeCatalogue&);
+
 // Fails the run loudly when the walk does not end where it should, so that a
 // change in the catalogue or the limits cannot silently turn the worst walk
 // into a short one.
-void expectSelected(const Walk& walk, int pipe, bool overloaded)
+void expectSelected(Calculate calculate, const Walk& walk, int pipe, bool overloaded)
 {
     CalcState state = stateFor(walk);
     const Fixture& f = fixture();
-    const ArithmeticFault fault = Calculation::Berechnen(state, f.settings, f.catalogue);
+    const ArithmeticFault fault = calculate(state, f.settings, f.catalogue);
     const bool exceeds = state.pressureGradient > f.settings.rMax || state.velocity > f.settings.wMax;
     if (fault != ArithmeticFault::None || state.selectedPipe != pipe || exceeds != overloaded) {
         std::fprintf(stderr, "walk ends at pipe %d (fault %d, overloaded %d), expected pipe %d\n", state.selectedPipe,
@@ -65,25 +70,21 @@ void expectSelected(const Walk& walk, int pipe, bool overloaded)
     }
 }
 
-void runWalk(benchmark::State& bench, const Walk& walk, int pipes, bool overloaded)
+void runWalk(benchmark::State& bench, Calculate calculate, const Walk& walk, int pipes, bool overloaded)
 {
-    expectSelected(walk, pipes, overloaded);
+    expectSelected(calculate, walk, pipes, overloaded);
     const Fixture& f = fixture();
     for (auto _ : bench) {
         CalcState state = stateFor(walk);
-        benchmark::DoNotOptimize(Calculation::Berechnen(state, f.settings, f.catalogue));
+        benchmark::DoNotOptimize(calculate(state, f.settings, f.catalogue));
         benchmark::DoNotOptimize(state);
     }
     bench.counters["pipes"] = pipes;
 }
 
-void BM_Berechnen_ShortWalk(benchmark::State& bench)
+// Every material's list is walked at most this far; the longest one is the worst.
+int worstWalkPipes()
 {
-    runWalk(bench, ShortWalk, 4, false);
-}
-void BM_Berechnen_WorstWalk(benchmark::State& bench)
-{
-    // Every material's list is walked at most this far; the longest one is the worst.
     int longest = 0;
     for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m)
         longest = std::max(longest, fixture().catalogue.pipeCount(m));
@@ -91,11 +92,30 @@ void BM_Berechnen_WorstWalk(benchmark::State& bench)
         std::fprintf(stderr, "material %d no longer has the longest list\n", WorstWalk.material);
         std::exit(1);
     }
-    runWalk(bench, WorstWalk, longest, true);
+    return longest;
+}
+
+void BM_Berechnen_ShortWalk(benchmark::State& bench)
+{
+    runWalk(bench, Calculation::Berechnen, ShortWalk, 4, false);
+}
+void BM_Reference_ShortWalk(benchmark::State& bench)
+{
+    runWalk(bench, ReferenceCalculation::Berechnen, ShortWalk, 4, false);
+}
+void BM_Berechnen_WorstWalk(benchmark::State& bench)
+{
+    runWalk(bench, Calculation::Berechnen, WorstWalk, worstWalkPipes(), true);
+}
+void BM_Reference_WorstWalk(benchmark::State& bench)
+{
+    runWalk(bench, ReferenceCalculation::Berechnen, WorstWalk, worstWalkPipes(), true);
 }
 
 BENCHMARK(BM_Berechnen_ShortWalk);
+BENCHMARK(BM_Reference_ShortWalk);
 BENCHMARK(BM_Berechnen_WorstWalk);
+BENCHMARK(BM_Reference_WorstWalk);
 
 } // namespace
 
@@ -109,5 +129,9 @@ int main(int argc, char** argv)
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    return reporter.printTargets() == 0 ? 0 : 3;
+    int missed = reporter.printTargets();
+    reporter.printRatio("worked example, new / ten iterations", "BM_Berechnen_ShortWalk", "BM_Reference_ShortWalk", 1);
+    missed += reporter.printRatio(
+        "worst walk, new / ten iterations", "BM_Berechnen_WorstWalk", "BM_Reference_WorstWalk", 0.5);
+    return missed == 0 ? 0 : 3;
 }

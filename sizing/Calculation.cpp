@@ -1,9 +1,9 @@
 #include "sizing/Calculation.h"
 
-#include "sizing/NumberText.h"
-
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
 namespace
 {
@@ -121,6 +121,16 @@ QString arithmeticFaultMessage(ArithmeticFault fault)
 namespace Calculation
 {
 
+namespace
+{
+    unsigned long long runs = 0;
+}
+
+unsigned long long runCount()
+{
+    return runs;
+}
+
 ArithmeticFault LAMBDA(CalcState& state, const SettingsRecord& settings, float& lambda)
 {
     Arithmetic a;
@@ -133,15 +143,20 @@ ArithmeticFault LAMBDA(CalcState& state, const SettingsRecord& settings, float& 
 
     const long double start = 1.14L - 2 * a.log10(k);
     if (!a.store(lambda, a.div(1, start * start))) return a.fault;
+    // Each iteration depends only on the λ before it: once one returns its
+    // input unchanged, every further one would return it again.
     for (int iteration = 0; iteration < 10; ++iteration) {
+        const float previous = lambda;
         const long double term = -2 * a.log10(a.div(2.51L, state.reynolds * a.sqrt(lambda)) + a.div(k, 3.71L));
         if (!a.store(lambda, a.div(1, term * term))) return a.fault;
+        if (std::bit_cast<std::uint32_t>(lambda) == std::bit_cast<std::uint32_t>(previous)) break;
     }
     return ArithmeticFault::None;
 }
 
 ArithmeticFault Berechnen(CalcState& state, const SettingsRecord& settings, const PipeCatalogue& catalogue)
 {
+    ++runs;
     Arithmetic a;
     if (!a.store(
             state.massFlow, a.div(a.div(state.heatOutput, settings.heatCapacityInUse), state.temperatureDifference)))
@@ -156,9 +171,8 @@ ArithmeticFault Berechnen(CalcState& state, const SettingsRecord& settings, cons
     state.diameter = 0;
     if (!PipeCatalogue::validMaterial(state.material)) return ArithmeticFault::None;
     for (int i = 1; i <= PipeCatalogue::SlotCount; ++i) {
-        const QString text = catalogue.innerDiameterText(state.material, i);
-        if (text.isEmpty()) break;
-        const float d = float(NumberText::read(text).value_or(0));
+        if (catalogue.isEndOfList(state.material, i)) break;
+        const float d = catalogue.innerDiameter(state.material, i);
         state.diameter = d;
         state.manualDiameter = d;
         state.selectedPipe = i;

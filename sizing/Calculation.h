@@ -24,7 +24,12 @@ namespace Calculation
 ArithmeticFault Berechnen(CalcState& state, const SettingsRecord& settings, const PipeCatalogue& catalogue);
 
 // Colebrook–White friction factor for the state's d and w: stores Re and
-// returns λ after exactly ten fixed-point iterations.
+// returns the λ of ten fixed-point iterations. The iterations stop early once
+// one returns the λ it started from, as all further ones would too.
 ArithmeticFault LAMBDA(CalcState& state, const SettingsRecord& settings, float& lambda);
+
+// How many times Berechnen has run in this process (lets tests count the
+// calculations behind one user action).
+unsigned long long runCount();
 
 } // namespace Calculation

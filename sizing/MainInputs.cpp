@@ -32,10 +32,15 @@ float toFloat(long double value)
 
 void TForm1::connectInputs()
 {
-    for (QLineEdit* edit : { Edit1, Edit2, Edit4 }) {
+    for (QLineEdit* edit : { Edit1, Edit2, Edit4 })
         edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textChanged, this, &TForm1::EditChange);
-    }
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm1::EditChange);
+    connect(Edit2, &QLineEdit::textChanged, this, &TForm1::EditChange);
+    // In automatic mode Edit4 is hidden and written only by Anzeigen, with the
+    // result of the check that is running; checking again would repeat it.
+    connect(Edit4, &QLineEdit::textChanged, this, [this] {
+        if (appState().calc.manualMode) EditChange();
+    });
     for (QRadioButton* button : differenceButtons())
         connect(button, &QRadioButton::clicked, this, &TForm1::RadioButton1Click);
     connect(RadioButton7, &QRadioButton::clicked, this, &TForm1::RadioButton1Click);

@@ -1,5 +1,7 @@
 #include "sizing/PipeCatalogue.h"
 
+#include "sizing/NumberText.h"
+
 #include <initializer_list>
 
 namespace
@@ -61,6 +63,7 @@ void PipeCatalogue::fill()
         for (const PipeRow& pipe : source.pipes) {
             target.slots[i].designation = QString::fromUtf16(pipe.designation);
             target.slots[i].innerDiameter = QString::fromUtf16(pipe.innerDiameter);
+            target.slots[i].innerDiameterValue = float(NumberText::read(target.slots[i].innerDiameter).value_or(0));
             ++i;
         }
     }

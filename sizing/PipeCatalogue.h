@@ -6,7 +6,8 @@
 
 // The pipes the program can recommend, per material in ascending order of size.
 // Designations and inner diameters are kept as text: the manual stepper shows
-// them exactly as stored ("16,"), the calculation reads them as numbers.
+// them exactly as stored ("16,"). Each inner diameter is also read into a
+// number once, when the catalogue is filled, for the calculation.
 class PipeCatalogue
 {
 public:
@@ -24,9 +25,19 @@ public:
     QString designation(int m, int i) const;
     QString innerDiameterText(int m, int i) const;
     QString materialName(int m) const;
+    // The inner diameter in mm as its text reads ("16," reads 16); 0 for the
+    // end of the list and outside the table.
+    float innerDiameter(int m, int i) const
+    {
+        return validMaterial(m) && validSlot(i) ? materials_[m - 1].slots[i - 1].innerDiameterValue : 0;
+    }
 
-    // A slot whose inner-diameter text is empty ends the material's list.
-    bool isEndOfList(int m, int i) const { return innerDiameterText(m, i).isEmpty(); }
+    // A slot whose inner-diameter text is empty ends the material's list (so
+    // does an index outside the table).
+    bool isEndOfList(int m, int i) const
+    {
+        return !validMaterial(m) || !validSlot(i) || materials_[m - 1].slots[i - 1].innerDiameter.isEmpty();
+    }
     // Number of pipes before the end of the list.
     int pipeCount(int m) const;
 
@@ -37,6 +48,7 @@ private:
     struct Slot {
         QString designation;
         QString innerDiameter;
+        float innerDiameterValue = 0;
     };
     struct Material {
         QString name;

@@ -41,6 +41,7 @@ private Q_SLOTS:
         for (int i = pipes + 1; i <= PipeCatalogue::SlotCount; ++i) {
             QVERIFY(catalogue.isEndOfList(material, i));
             QVERIFY(catalogue.designation(material, i).isEmpty());
+            QCOMPARE(catalogue.innerDiameter(material, i), 0.0f);
         }
     }
 
@@ -50,19 +51,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("designation");
         QTest::addColumn<QString>("innerDiameter");
-        QTest::newRow("first pipe") << 1 << 1 << QStringLiteral("DN 10") << QStringLiteral("12,5");
-        QTest::newRow("diameter kept as typed") << 1 << 2 << QStringLiteral("DN 15") << QStringLiteral("16,");
-        QTest::newRow("worked example pipe") << 1 << 4 << QStringLiteral("DN 25") << QStringLiteral("27,2");
-        QTest::newRow("whole millimetres") << 1 << 7 << QStringLiteral("DN 50") << QStringLiteral("53");
-        QTest::newRow("largest threaded") << 1 << 12 << QStringLiteral("DN 150") << QStringLiteral("155,4");
-        QTest::newRow("heavy DN 100") << 2 << 10 << QStringLiteral("DN 100") << QStringLiteral("103,5");
-        QTest::newRow("seamless DN 400") << 3 << 12 << QStringLiteral("DN 400") << QStringLiteral("388,8");
-        QTest::newRow("welded DN 250") << 4 << 10 << QStringLiteral("DN 250") << QStringLiteral("263");
-        QTest::newRow("copper first") << 5 << 1 << QStringLiteral("8x1") << QStringLiteral("6");
-        QTest::newRow("copper decimal designation") << 5 << 11 << QStringLiteral("76,1x2") << QStringLiteral("72,1");
-        QTest::newRow("copper last") << 5 << 13 << QStringLiteral("108x2,5") << QStringLiteral("103");
-        QTest::newRow("precision first") << 6 << 1 << QStringLiteral("12x1,2") << QStringLiteral("9,6");
-        QTest::newRow("precision last") << 6 << 8 << QStringLiteral("54x1,5") << QStringLiteral("51");
+        QTest::addColumn<float>("millimetres");
+        QTest::newRow("first pipe") << 1 << 1 << QStringLiteral("DN 10") << QStringLiteral("12,5") << 12.5f;
+        QTest::newRow("diameter kept as typed") << 1 << 2 << QStringLiteral("DN 15") << QStringLiteral("16,") << 16.0f;
+        QTest::newRow("worked example pipe") << 1 << 4 << QStringLiteral("DN 25") << QStringLiteral("27,2") << 27.2f;
+        QTest::newRow("whole millimetres") << 1 << 7 << QStringLiteral("DN 50") << QStringLiteral("53") << 53.0f;
+        QTest::newRow("largest threaded") << 1 << 12 << QStringLiteral("DN 150") << QStringLiteral("155,4") << 155.4f;
+        QTest::newRow("heavy DN 100") << 2 << 10 << QStringLiteral("DN 100") << QStringLiteral("103,5") << 103.5f;
+        QTest::newRow("seamless DN 400") << 3 << 12 << QStringLiteral("DN 400") << QStringLiteral("388,8") << 388.8f;
+        QTest::newRow("welded DN 250") << 4 << 10 << QStringLiteral("DN 250") << QStringLiteral("263") << 263.0f;
+        QTest::newRow("copper first") << 5 << 1 << QStringLiteral("8x1") << QStringLiteral("6") << 6.0f;
+        QTest::newRow("copper decimal designation")
+            << 5 << 11 << QStringLiteral("76,1x2") << QStringLiteral("72,1") << 72.1f;
+        QTest::newRow("copper last") << 5 << 13 << QStringLiteral("108x2,5") << QStringLiteral("103") << 103.0f;
+        QTest::newRow("precision first") << 6 << 1 << QStringLiteral("12x1,2") << QStringLiteral("9,6") << 9.6f;
+        QTest::newRow("precision last") << 6 << 8 << QStringLiteral("54x1,5") << QStringLiteral("51") << 51.0f;
     }
     void entries()
     {
@@ -70,8 +73,10 @@ private Q_SLOTS:
         QFETCH(int, slot);
         QFETCH(QString, designation);
         QFETCH(QString, innerDiameter);
+        QFETCH(float, millimetres);
         QCOMPARE(catalogue.designation(material, slot), designation);
         QCOMPARE(catalogue.innerDiameterText(material, slot), innerDiameter);
+        QCOMPARE(catalogue.innerDiameter(material, slot), millimetres);
     }
 
     void textsFitTheirFields()
@@ -101,6 +106,8 @@ private Q_SLOTS:
         QFETCH(int, slot);
         QVERIFY(catalogue.designation(material, slot).isEmpty());
         QVERIFY(catalogue.innerDiameterText(material, slot).isEmpty());
+        QCOMPARE(catalogue.innerDiameter(material, slot), 0.0f);
+        QVERIFY(catalogue.isEndOfList(material, slot));
         if (!PipeCatalogue::validMaterial(material)) QVERIFY(catalogue.materialName(material).isEmpty());
     }
 

@@ -432,6 +432,54 @@ private Q_SLOTS:
         QCOMPARE(w->Edit4->text(), QStringLiteral("27,2"));
         QVERIFY(!appState().calc.manualMode);
     }
+
+    // One change, one calculation: in automatic mode the result written into
+    // the hidden Edit4 must not start a second one; in manual mode Edit4 is an
+    // input like any other.
+    void oneCalculationPerChange_data()
+    {
+        QTest::addColumn<bool>("manual");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("designation");
+        QTest::newRow("automatic, key in Edit1") << false << QStringLiteral("key Edit1") << QStringLiteral("DN 65");
+        QTest::newRow("automatic, material") << false << QStringLiteral("RadioButton15") << QStringLiteral("28x1,5");
+        QTest::newRow("automatic, temperature difference")
+            << false << QStringLiteral("RadioButton1") << QStringLiteral("DN 32");
+        QTest::newRow("manual, key in Edit4") << true << QStringLiteral("key Edit4") << QStringLiteral("DN 25");
+        QTest::newRow("manual, stepper") << true << QStringLiteral("UpDown1") << QStringLiteral("DN 32");
+        QTest::newRow("leaving manual mode") << true << QStringLiteral("CheckBox1") << QStringLiteral("DN 25");
+    }
+    void oneCalculationPerChange()
+    {
+        QFETCH(bool, manual);
+        QFETCH(QString, action);
+        QFETCH(QString, designation);
+        w->Edit1->setText(QStringLiteral("10"));
+        if (manual) QTest::mouseClick(w->CheckBox1, Qt::LeftButton);
+        if (action == u"UpDown1") w->UpDown1->stepUp(); // shows the recommended pipe again
+        if (action == u"CheckBox1") w->Edit4->setText(QStringLiteral("100")); // Edit4 will change on leaving
+        const QString gradientBefore = w->Panel2->text();
+
+        const unsigned long long before = Calculation::runCount();
+        if (action == u"key Edit1") {
+            w->Edit1->setFocus();
+            QTest::keyClick(w->Edit1, Qt::Key_0); // 100 kW
+        } else if (action == u"key Edit4") {
+            w->Edit4->setFocus();
+            w->Edit4->setCursorPosition(2);
+            QTest::keyClick(w->Edit4, Qt::Key_9); // 279,2 mm
+        } else if (action == u"UpDown1") {
+            w->UpDown1->stepUp();
+        } else {
+            QTest::mouseClick(w->findChild<QAbstractButton*>(action), Qt::LeftButton);
+        }
+        QCOMPARE(Calculation::runCount() - before, 1ull);
+        QCOMPARE(w->Panel1->text(), designation);
+        QVERIFY(!w->Panel2->text().isEmpty());
+        QVERIFY(w->Panel2->text() != gradientBefore);
+        if (!appState().calc.manualMode) QCOMPARE(w->Edit4->text(), w->Panel6->text()); // still written
+        QVERIFY(env->messages.isEmpty());
+    }
 };
 
 FLUVANO_TEST_MAIN(TestMainInputs)
