@@ -13,8 +13,8 @@ void TForm1::Anzeigen()
 
     Panel1->setText(state.catalogue.designation(calc.material, calc.selectedPipe));
     Panel6->setText(NumberText::grouped(calc.diameter, 1));
-    // Runs the completeness check again when the text changes; the repeated
-    // calculation sets the same text, which raises no further change.
+    // The recommended pipe's diameter, where manual mode starts from. Edit4 is
+    // hidden now, and its change runs no check until manual mode.
     if (!calc.manualMode) Edit4->setText(NumberText::fixed(calc.manualDiameter, 1));
     Panel2->setText(NumberText::grouped(calc.pressureGradient, 2));
     Panel3->setText(NumberText::grouped(calc.volumeFlow * 3600.0L, 3));
