@@ -127,12 +127,10 @@ set(probe "${program_dir}/${probe_name}")
 file(GLOB program_files "${program_dir}/*")
 file(SHA256 "${program_dir}/Fluvano.qel" program_settings)
 
-# as_nobody(out result args...): runs args as "nobody" in a clean environment
-# with HOME (and, for a sanitizer build, no leak check, which the switched
-# user cannot run).
+# as_nobody(out result args...): runs args as "nobody" in a clean environment with HOME.
 function(as_nobody out result)
   execute_process(COMMAND "${SETPRIV}" --reuid=65534 --regid=65534 --clear-groups
-    env -i "HOME=${home}" LC_ALL=C.UTF-8 ASAN_OPTIONS=detect_leaks=0 ${ARGN}
+    env -i "HOME=${home}" LC_ALL=C.UTF-8 ${ARGN}
     TIMEOUT 30 RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE output)
   string(STRIP "${output}" output)
   set(${out} "${output}" PARENT_SCOPE)
