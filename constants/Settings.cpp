@@ -22,10 +22,11 @@ void Lesefehler(bool showMessage, QWidget* parent)
 
 void Vorgaben_Speichern(QWidget* parent)
 {
-    if (SettingsFile::write(appState().settings))
+    const SettingsFile::WriteResult saved = SettingsFile::write(appState().settings);
+    if (saved)
         appState().settingsFileError = false;
     else
-        MessageBoxes::error(parent, SettingsFile::writeErrorMessage());
+        MessageBoxes::error(parent, SettingsFile::writeErrorMessage(saved.path, saved.reason));
 }
 
 } // namespace Settings

@@ -4,8 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace SettingsFile
 {
@@ -13,10 +17,27 @@ namespace SettingsFile
 namespace
 {
 
-    QString& overrideDirectory()
+    struct Override {
+        QString directory;
+        QString configDirectory;
+    };
+
+    Override& pointedTo()
     {
-        static QString directory;
-        return directory;
+        static Override where;
+        return where;
+    }
+
+    std::optional<Location>& decided()
+    {
+        static std::optional<Location> location;
+        return location;
+    }
+
+    QByteArray& remembered()
+    {
+        static QByteArray image;
+        return image;
     }
 
     QString withTrailingSeparator(QString directory)
@@ -26,6 +47,17 @@ namespace
         return directory;
     }
 
+    bool canCreateFilesIn(const QString& directory)
+    {
+        QTemporaryFile probe(directory + QStringLiteral(".Fluvano-XXXXXX"));
+        return probe.open();
+    }
+
+    QByteArray image(const SettingsRecord& record)
+    {
+        return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+    }
+
 } // namespace
 
 QString fileName()
@@ -33,20 +65,55 @@ QString fileName()
     return QStringLiteral("Fluvano.qel");
 }
 
-QString directory()
+QString Location::readPath() const
 {
-    if (!overrideDirectory().isEmpty()) return overrideDirectory();
-    return withTrailingSeparator(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    if (defaultsPath.isEmpty() || QFile::exists(writePath) || !QFile::exists(defaultsPath)) return writePath;
+    return defaultsPath;
 }
 
-void setDirectory(const QString& directory)
+Location locate(const QString& programDirectory, const QString& configDirectory)
 {
-    overrideDirectory() = directory.isEmpty() ? QString() : withTrailingSeparator(directory);
+    const QString program = withTrailingSeparator(QDir::toNativeSeparators(programDirectory));
+    if (configDirectory.isEmpty() || canCreateFilesIn(program)) return { program, program + fileName(), {}, false };
+    const QString user = withTrailingSeparator(QDir::toNativeSeparators(configDirectory + QStringLiteral("/fluvano")));
+    return { user, user + fileName(), program + fileName(), true };
+}
+
+Location location()
+{
+    if (!decided()) {
+        const Override& where = pointedTo();
+        if (where.directory.isEmpty())
+            decided() = locate(QCoreApplication::applicationDirPath(),
+                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        else if (where.configDirectory.isEmpty())
+            decided() = Location { where.directory, where.directory + fileName(), {}, false };
+        else
+            decided() = locate(where.directory, where.configDirectory);
+    }
+    return *decided();
+}
+
+void setDirectory(const QString& directory, const QString& configDirectory)
+{
+    pointedTo() = directory.isEmpty() ? Override {} : Override { withTrailingSeparator(directory), configDirectory };
+    decided().reset();
+    remembered().clear();
+}
+
+QString directory()
+{
+    return location().directory;
 }
 
 QString path()
 {
-    return directory() + fileName();
+    return location().writePath;
+}
+
+QString readPath()
+{
+    return location().readPath();
 }
 
 ReadResult read(SettingsRecord& record, const QString& filePath)
@@ -60,17 +127,44 @@ ReadResult read(SettingsRecord& record, const QString& filePath)
     return ReadResult::Ok;
 }
 
-bool write(const SettingsRecord& record, const QString& filePath)
+ReadResult read(SettingsRecord& record)
+{
+    const ReadResult result = read(record, readPath());
+    if (result == ReadResult::Ok) remembered() = image(record);
+    return result;
+}
+
+WriteResult write(const SettingsRecord& record, const QString& filePath)
 {
     QSaveFile file(filePath);
     // Unbuffered, so that a short write (disk full, file size limit) shows in
     // write()'s result instead of being lost in a later flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return { false, filePath, file.errorString() };
+    errno = 0;
     if (file.write(reinterpret_cast<const char*>(&record), sizeof record) != qint64(sizeof record)) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
         file.cancelWriting();
-        return false;
+        return { false, filePath, reason };
     }
-    return file.commit();
+    if (!file.commit()) return { false, filePath, file.errorString() };
+    return { true, filePath, {} };
+}
+
+WriteResult write(const SettingsRecord& record)
+{
+    const Location where = location();
+    if (where.perUser && !QDir().mkpath(where.directory)) {
+        const QString reason = qt_error_string(errno);
+        return { false, where.writePath, reason };
+    }
+    WriteResult result = write(record, where.writePath);
+    if (result) remembered() = image(record);
+    return result;
+}
+
+QByteArray lastImage()
+{
+    return remembered();
 }
 
 QString readErrorMessage(const QString& directory)
@@ -80,9 +174,12 @@ QString readErrorMessage(const QString& directory)
                          "und Speichern.\r");
 }
 
-QString writeErrorMessage()
+QString writeErrorMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Fehler bei Datenträgerzugriff.");
+    QString message = QStringLiteral("Fehler bei Datenträgerzugriff.");
+    for (const QString& line : { path, reason })
+        if (!line.isEmpty()) message += u'\r' + line;
+    return message;
 }
 
 } // namespace SettingsFile

@@ -17,8 +17,9 @@ int main(int argc, char** argv)
     if (QFileInfo::exists(path)) return 0;
     SettingsRecord record {};
     record.applyStandardValues(false);
-    if (!SettingsFile::write(record, path)) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    const SettingsFile::WriteResult written = SettingsFile::write(record, path);
+    if (!written) {
+        std::fprintf(stderr, "cannot write %s: %s\n", argv[1], qPrintable(written.reason));
         return 1;
     }
     return 0;

@@ -1,10 +1,13 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -P CheckInstall.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DPROBE=... -P CheckInstall.cmake
 # Installs the build into PREFIX (emptied first) and checks what a user gets:
-# the program folder with the settings file, the link, the desktop entry, the
-# icon and the metainfo; validates entry and metainfo when desktop-file-utils
-# and appstream are installed; starts the program as the entry does; and
-# installs again over a changed settings file, which must be kept.
-foreach(variable BUILD_DIR PREFIX APP_ID)
+# the program folder with the standard settings file, the link in bin, the
+# desktop entry and icons by name, the metainfo and the documents; validates
+# entry and metainfo when desktop-file-utils and appstream are installed;
+# starts the program as the entry does; installs again over a changed
+# settings file, which must be kept. As root it then installs into a
+# root-owned prefix and, as the ordinary user "nobody", saves settings with
+# PROBE (which reads and writes them as the program does).
+foreach(variable BUILD_DIR PREFIX APP_ID PROBE)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "${variable} not given")
   endif()
@@ -15,71 +18,148 @@ function(check condition message)
   cmake_language(EVAL CODE "if(NOT (${condition}))\n  message(FATAL_ERROR [==[${message}]==])\nendif()")
 endfunction()
 
-function(install_build)
-  execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+function(install_build prefix)
+  execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}"
     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed:\n${output}")
   endif()
 endfunction()
 
-file(REMOVE_RECURSE "${PREFIX}")
-install_build()
+# png_size(file variable): "<width>x<height>" from the PNG header.
+function(png_size file variable)
+  file(READ "${file}" header LIMIT 24 HEX)
+  string(SUBSTRING "${header}" 32 8 width)
+  string(SUBSTRING "${header}" 40 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  set(${variable} "${width}x${height}" PARENT_SCOPE)
+endfunction()
 
-# The entry: its Exec and Icon name the installed files.
+file(REMOVE_RECURSE "${PREFIX}")
+install_build("${PREFIX}")
+
+# The entry names the program and its icon, no paths.
 file(GLOB entries "${PREFIX}/share/applications/*.desktop")
-list(LENGTH entries count)
-check("count EQUAL 1" "expected one desktop entry, found: ${entries}")
 set(entry "${PREFIX}/share/applications/${APP_ID}.desktop")
-check("EXISTS \"${entry}\"" "no ${entry}")
+check("entries STREQUAL entry" "expected only ${entry}, found: ${entries}")
 file(STRINGS "${entry}" exec_line REGEX "^Exec=")
 file(STRINGS "${entry}" icon_line REGEX "^Icon=")
-string(REGEX REPLACE "^Exec=\"(.*)\"$" "\\1" executable "${exec_line}")
-string(REGEX REPLACE "^Icon=" "" icon "${icon_line}")
-check("EXISTS \"${executable}\"" "Exec names ${executable}, which is not there")
-check("EXISTS \"${icon}\"" "Icon names ${icon}, which is not there")
-check("icon MATCHES \"/share/icons/hicolor/[0-9]+x[0-9]+/apps/${APP_ID}.png$\"" "icon outside the icon theme: ${icon}")
+check("exec_line STREQUAL \"Exec=fluvano\"" "${exec_line}")
+check("icon_line STREQUAL \"Icon=${APP_ID}\"" "${icon_line}")
+foreach(size 32 48 64 128 256)
+  set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png")
+  check("EXISTS \"${icon}\"" "no ${icon}")
+  png_size("${icon}" drawn)
+  check("drawn STREQUAL \"${size}x${size}\"" "${icon} is ${drawn}")
+endforeach()
+check("EXISTS \"${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml\"" "no metainfo")
+check("EXISTS \"${PREFIX}/share/doc/fluvano/copyright\" AND EXISTS \"${PREFIX}/share/doc/fluvano/changelog.gz\""
+  "no copyright or changelog in share/doc/fluvano")
 
-# The program folder: the executable with a whole settings record beside it.
+# bin/fluvano: a relative link to the executable, the standard settings beside it.
+set(link "${PREFIX}/bin/fluvano")
+check("IS_SYMLINK \"${link}\"" "no link ${link}")
+file(READ_SYMLINK "${link}" link_target)
+check("NOT IS_ABSOLUTE \"${link_target}\"" "${link} leads to an absolute path: ${link_target}")
+file(REAL_PATH "${link}" executable)
 get_filename_component(program_dir "${executable}" DIRECTORY)
 set(settings "${program_dir}/Fluvano.qel")
 check("EXISTS \"${settings}\"" "no settings file beside ${executable}")
 file(SIZE "${settings}" size)
 check("size EQUAL 164" "settings file of ${size} bytes")
-check("IS_SYMLINK \"${PREFIX}/bin/fluvano\"" "no link ${PREFIX}/bin/fluvano")
-file(REAL_PATH "${PREFIX}/bin/fluvano" linked)
-file(REAL_PATH "${executable}" real_executable)
-check("linked STREQUAL real_executable" "bin/fluvano leads to ${linked}")
-check("EXISTS \"${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml\"" "no metainfo")
+file(READ "${settings}" standard HEX)
 
-find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
-if(DESKTOP_FILE_VALIDATE)
-  execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${entry}" RESULT_VARIABLE result OUTPUT_VARIABLE output
+foreach(tool desktop-file-validate appstreamcli)
+  find_program(${tool}_path ${tool})
+  if(NOT ${tool}_path)
+    message(STATUS "${tool} not installed: not validated")
+  endif()
+endforeach()
+if(desktop-file-validate_path)
+  execute_process(COMMAND "${desktop-file-validate_path}" "${entry}" RESULT_VARIABLE result OUTPUT_VARIABLE output
     ERROR_VARIABLE output)
   check("result EQUAL 0 AND output STREQUAL \"\"" "desktop-file-validate:\n${output}")
-else()
-  message(STATUS "desktop-file-validate not installed: entry not validated")
 endif()
-find_program(APPSTREAMCLI appstreamcli)
-if(APPSTREAMCLI)
-  execute_process(COMMAND "${APPSTREAMCLI}" validate --no-net "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml"
+if(appstreamcli_path)
+  execute_process(COMMAND "${appstreamcli_path}" validate --no-net "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml"
     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
   check("result EQUAL 0" "appstreamcli validate:\n${output}")
-else()
-  message(STATUS "appstreamcli not installed: metainfo not validated")
 endif()
 
-# Started as the entry starts it, the program runs until stopped (it would
-# end at once if it could not start).
-execute_process(COMMAND "${executable}" TIMEOUT 3 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+# Started by name as the entry starts it, the program runs until stopped (it
+# would end at once if it could not start).
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env "PATH=${PREFIX}/bin:$ENV{PATH}" fluvano
+  TIMEOUT 3 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 check("result MATCHES \"timeout\"" "the installed program ended by itself (${result}):\n${output}")
 
-# Installing again keeps the user's settings.
-file(READ "${settings}" before HEX)
+# Installing again keeps the settings file of a portable install.
 file(WRITE "${settings}" "not the standard record, but the user's own file ... padded to be long enough for it")
 file(READ "${settings}" changed HEX)
-install_build()
+install_build("${PREFIX}")
 file(READ "${settings}" after HEX)
-check("after STREQUAL changed" "a second install replaced the user's settings file")
+check("after STREQUAL changed" "a second install replaced the settings file")
 file(REMOVE_RECURSE "${PREFIX}")
 message(STATUS "Install layout checked in ${PREFIX}")
+
+# --- An ordinary user of a root-owned installation ---------------------------
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+find_program(SETPRIV setpriv)
+if(NOT uid STREQUAL "0" OR NOT SETPRIV)
+  message(STATUS "Ordinary-user check skipped: needs root and setpriv")
+  return()
+endif()
+
+string(RANDOM LENGTH 8 suffix)
+set(scratch "/tmp/fluvano-user-check-${suffix}")
+set(prefix "${scratch}/prefix")
+set(home "${scratch}/home")
+file(MAKE_DIRECTORY "${scratch}" "${home}" "${scratch}/readonly-config/fluvano")
+file(CHMOD "${scratch}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+  WORLD_READ WORLD_EXECUTE)
+execute_process(COMMAND chown 65534:65534 "${home}" COMMAND_ERROR_IS_FATAL ANY)
+install_build("${prefix}")
+file(REAL_PATH "${prefix}/bin/fluvano" executable)
+get_filename_component(program_dir "${executable}" DIRECTORY)
+file(COPY "${PROBE}" DESTINATION "${program_dir}")
+get_filename_component(probe_name "${PROBE}" NAME)
+set(probe "${program_dir}/${probe_name}")
+file(GLOB program_files "${program_dir}/*")
+file(SHA256 "${program_dir}/Fluvano.qel" program_settings)
+
+# as_nobody(out result args...): runs args as "nobody" in a clean environment with HOME.
+function(as_nobody out result)
+  execute_process(COMMAND "${SETPRIV}" --reuid=65534 --regid=65534 --clear-groups
+    env -i "HOME=${home}" LC_ALL=C.UTF-8 ${ARGN}
+    TIMEOUT 30 RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  string(STRIP "${output}" output)
+  set(${out} "${output}" PARENT_SCOPE)
+  set(${result} "${code}" PARENT_SCOPE)
+endfunction()
+
+# First start: the installation's standard values; the save goes to the
+# user's configuration folder and is what the next start reads.
+set(user_settings "${home}/.config/fluvano/Fluvano.qel")
+as_nobody(output result "${probe}" show)
+check("result EQUAL 0 AND output STREQUAL \"${program_dir}/Fluvano.qel 100\"" "first start read: ${output}")
+as_nobody(output result "${probe}" save 150)
+check("result EQUAL 0 AND output STREQUAL \"${user_settings}\"" "save as nobody: ${output}")
+file(SIZE "${user_settings}" size)
+check("size EQUAL 164" "the user's settings file has ${size} bytes")
+as_nobody(output result "${probe}" show)
+check("result EQUAL 0 AND output STREQUAL \"${user_settings} 150\"" "after a restart: ${output}")
+
+file(GLOB program_files_after "${program_dir}/*")
+file(SHA256 "${program_dir}/Fluvano.qel" program_settings_after)
+check("program_files_after STREQUAL program_files AND program_settings_after STREQUAL program_settings"
+  "the program folder changed: ${program_files_after}")
+
+# A save that cannot be made names the file and the reason.
+as_nobody(output result env "XDG_CONFIG_HOME=${scratch}/readonly-config" "${probe}" save 200)
+check("NOT result EQUAL 0" "a save into a read-only folder succeeded")
+check("output MATCHES \"^Fehler bei Datenträgerzugriff.\\n${scratch}/readonly-config/fluvano/Fluvano.qel\\n.\""
+  "failed save message: ${output}")
+check("output MATCHES \"[Pp]ermission denied\"" "failed save message without the reason: ${output}")
+
+file(REMOVE_RECURSE "${scratch}")
+message(STATUS "Settings of an ordinary user checked in ${scratch}")

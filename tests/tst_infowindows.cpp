@@ -180,7 +180,9 @@ private Q_SLOTS:
         SettingsFile::setDirectory(env.settingsPath() + QStringLiteral("/no-directory"));
         TForm3 info(nullptr);
         info.Startprozeduren();
-        QCOMPARE(env.messageTexts(), QStringList { QStringLiteral("Fehler bei Datenträgerzugriff.") });
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY(env.messages.front().text.startsWith(
+            QStringLiteral("Fehler bei Datenträgerzugriff.\r") + SettingsFile::path() + u'\r'));
         QCOMPARE(env.messages.front().icon, QMessageBox::Critical);
         info.CheckBox2->click();
         QCOMPARE(env.messages.size(), 2);

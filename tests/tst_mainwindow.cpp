@@ -133,7 +133,9 @@ private Q_SLOTS:
             QCOMPARE(back.densityInUse, 983.2f);
         } else {
             QCOMPARE(env.messages.size(), 1);
-            QCOMPARE(env.messages.front().text, QStringLiteral("Fehler bei Datenträgerzugriff."));
+            // The first line, then the file and the system's reason.
+            QVERIFY(env.messages.front().text.startsWith(
+                QStringLiteral("Fehler bei Datenträgerzugriff.\r") + env.settingsPath() + u'\r'));
             QCOMPARE(env.messages.front().icon, QMessageBox::Critical);
         }
     }

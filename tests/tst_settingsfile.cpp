@@ -5,9 +5,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace
 {
@@ -45,6 +48,36 @@ QByteArray patternedImage()
         bytes[i] = char(i * 7 + 3);
     return bytes;
 }
+
+// Root may create files in any folder; while one of these lives, file access
+// is checked as for the ordinary user "nobody" (this thread only).
+struct AsOrdinaryUser {
+    const bool root = geteuid() == 0;
+    static void checkFilesAs(unsigned id)
+    {
+        setfsgid(id);
+        setfsuid(id);
+    }
+    AsOrdinaryUser()
+    {
+        if (root) checkFilesAs(65534);
+    }
+    ~AsOrdinaryUser()
+    {
+        if (root) checkFilesAs(0);
+    }
+};
+
+void setMode(const QString& path, QFile::Permissions permissions)
+{
+    QVERIFY(QFile::setPermissions(path, permissions));
+}
+
+constexpr QFile::Permissions readWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+    | QFile::ReadOther | QFile::WriteOther;
+constexpr QFile::Permissions openFolder = readWrite | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+constexpr QFile::Permissions closedFolder
+    = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
 } // namespace
 
@@ -179,11 +212,12 @@ private Q_SLOTS:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         SettingsRecord record {};
         record.applyStandardValues(false);
-        const bool written = SettingsFile::write(record);
+        const SettingsFile::WriteResult written = SettingsFile::write(record);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
         std::signal(SIGXFSZ, previousHandler);
 
         QVERIFY(!written);
+        QCOMPARE(written.reason, qt_error_string(EFBIG));
         QCOMPARE(readBytes(path()), original);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { SettingsFile::fileName() });
     }
@@ -251,6 +285,107 @@ private Q_SLOTS:
         QCOMPARE(record.manualOverride, before.manualOverride);
         record.applyStandardValues(false);
         QCOMPARE(record.manualOverride, 0);
+    }
+
+    // Portable when a file can be created beside the executable, else the
+    // user's own file, falling back to the installation's defaults for reading.
+    void location_data()
+    {
+        QTest::addColumn<bool>("programWritable");
+        QTest::addColumn<bool>("defaults"); // a file beside the executable
+        QTest::addColumn<bool>("userFile"); // <config>/fluvano/Fluvano.qel
+        QTest::addColumn<QString>("folder"); // where saves go and the read-error message points
+        QTest::addColumn<QString>("readFrom");
+        QTest::newRow("portable, a user file is ignored") << true << true << true << "program"
+                                                          << "program";
+        QTest::newRow("portable, first start") << true << false << false << "program"
+                                               << "program";
+        // The file beside the executable is writable, its folder is not: the atomic save needs the folder.
+        QTest::newRow("installed, first start reads the defaults") << false << true << false << "user"
+                                                                   << "program";
+        QTest::newRow("installed, the user has saved") << false << true << true << "user"
+                                                       << "user";
+        QTest::newRow("installed, no file anywhere") << false << false << false << "user"
+                                                     << "user";
+    }
+    void location()
+    {
+        QFETCH(bool, programWritable);
+        QFETCH(bool, defaults);
+        QFETCH(bool, userFile);
+        QFETCH(QString, folder);
+        QFETCH(QString, readFrom);
+        QTemporaryDir root;
+        setMode(root.path(), openFolder);
+        const QString program = root.path() + QStringLiteral("/lib/fluvano/");
+        const QString config = root.path() + QStringLiteral("/config");
+        const QString user = config + QStringLiteral("/fluvano/");
+        QVERIFY(QDir().mkpath(program) && QDir().mkpath(user));
+        if (defaults) {
+            writeBytes(program + SettingsFile::fileName(), patternedImage());
+            setMode(program + SettingsFile::fileName(), readWrite);
+        }
+        if (userFile) writeBytes(user + SettingsFile::fileName(), patternedImage());
+        setMode(program, programWritable ? openFolder : closedFolder);
+
+        SettingsFile::setDirectory(program, config);
+        SettingsFile::Location where;
+        {
+            AsOrdinaryUser nobody;
+            where = SettingsFile::location();
+        }
+        const QString expected = folder == QStringLiteral("program") ? program : user;
+        QCOMPARE(where.directory, expected);
+        QCOMPARE(SettingsFile::directory(), expected);
+        QCOMPARE(SettingsFile::path(), expected + SettingsFile::fileName());
+        QCOMPARE(SettingsFile::readPath(),
+            (readFrom == QStringLiteral("program") ? program : user) + SettingsFile::fileName());
+        // The probe leaves nothing behind.
+        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            defaults ? QStringList { SettingsFile::fileName() } : QStringList {});
+        setMode(program, openFolder);
+    }
+
+    // Installed: the first save creates the user's folder; the installation's
+    // file stays as it was, and the next read takes the user's record.
+    void installedSaveGoesToTheUser()
+    {
+        QTemporaryDir program;
+        writeBytes(program.path() + u'/' + SettingsFile::fileName(), patternedImage());
+        const QString user = dir.path() + QStringLiteral("/fluvano/Fluvano.qel");
+        SettingsFile::setDirectory(program.path(), dir.path());
+        setMode(program.path(), closedFolder);
+        {
+            AsOrdinaryUser nobody;
+            QVERIFY(SettingsFile::location().perUser);
+        }
+        setMode(program.path(), openFolder);
+        SettingsRecord record {};
+        QCOMPARE(SettingsFile::read(record), SettingsFile::ReadResult::Ok);
+        QCOMPARE(image(record), patternedImage());
+        record.rMax = 123.0f;
+        const SettingsFile::WriteResult written = SettingsFile::write(record);
+        QVERIFY(written);
+        QCOMPARE(written.path, user);
+        QCOMPARE(readBytes(user), image(record));
+        QCOMPARE(SettingsFile::lastImage(), image(record));
+        QCOMPARE(readBytes(program.path() + u'/' + SettingsFile::fileName()), patternedImage());
+        SettingsRecord back {};
+        QCOMPARE(SettingsFile::read(back), SettingsFile::ReadResult::Ok);
+        QCOMPARE(back.rMax, 123.0f);
+        QVERIFY(QFile::remove(user));
+    }
+
+    // A failed save names the file and the system's reason.
+    void failedSaveTellsPathAndReason()
+    {
+        const QString missing = dir.path() + QStringLiteral("/does-not-exist/") + SettingsFile::fileName();
+        const SettingsFile::WriteResult written = SettingsFile::write(SettingsRecord {}, missing);
+        QVERIFY(!written);
+        QCOMPARE(written.path, missing);
+        QVERIFY(!written.reason.isEmpty());
+        QCOMPARE(SettingsFile::writeErrorMessage(written.path, written.reason),
+            QStringLiteral("Fehler bei Datenträgerzugriff.\r") + missing + u'\r' + written.reason);
     }
 
     void messages()

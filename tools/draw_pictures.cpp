@@ -1,5 +1,8 @@
 // Draws Fluvano's pictures with QPainter and writes them as PNG files into
-// the directory given on the command line (resources/).
+// the directory given on the command line (resources/): each picture at its
+// size and as name@2x.png at twice the size for high-DPI screens, and the
+// program icon for the desktop's icon theme as icons/fluvano-<size>.png.
+// Every size is drawn, never scaled from a bitmap.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -8,23 +11,33 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <utility>
 
 namespace
 {
 
-QImage blank(int width, int height)
+// A transparent picture of width x height units at `scale` pixels per unit.
+QImage blank(int width, int height, qreal scale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qRound(width * scale), qRound(height * scale), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-// The 32 x 32 program icon: a steel elbow whose open end pours water.
-QImage programIcon()
+// A painter drawing in units on a picture made by blank().
+void begin(QPainter& p, QImage& image, qreal scale)
 {
-    QImage image = blank(32, 32);
-    QPainter p(&image);
+    p.begin(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+}
+
+// The program icon, 32 x 32 units: a steel elbow whose open end pours water.
+QImage programIcon(qreal scale)
+{
+    QImage image = blank(32, 32, scale);
+    QPainter p;
+    begin(p, image, scale);
 
     QPainterPath pipe;
     pipe.moveTo(-2, 8.5);
@@ -82,11 +95,11 @@ QImage programIcon()
 }
 
 // The 16 x 16 help glyph: a red question mark on a yellow disc.
-QImage questionMark()
+QImage questionMark(qreal scale)
 {
-    QImage image = blank(16, 16);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    QImage image = blank(16, 16, scale);
+    QPainter p;
+    begin(p, image, scale);
     QRadialGradient disc(QPointF(6, 5), 10);
     disc.setColorAt(0, QColor(255, 255, 170));
     disc.setColorAt(0.6, QColor(255, 230, 0));
@@ -109,8 +122,8 @@ QImage questionMark()
 }
 
 // The glyph of a disabled button: the shape in flat greys over a white
-// shadow, as disabled buttons show it.
-QImage disabledVariant(const QImage& glyph)
+// shadow one unit (`scale` pixels) down and right, as disabled buttons show it.
+QImage disabledVariant(const QImage& glyph, int scale)
 {
     const QImage source = glyph.convertToFormat(QImage::Format_ARGB32);
     QImage grey(source.size(), QImage::Format_ARGB32);
@@ -123,19 +136,19 @@ QImage disabledVariant(const QImage& glyph)
             white.setPixel(x, y, qRgba(255, 255, 255, qAlpha(pixel)));
         }
     }
-    QImage result = blank(glyph.width(), glyph.height());
+    QImage result = blank(glyph.width(), glyph.height(), 1);
     QPainter p(&result);
-    p.drawImage(1, 1, white);
+    p.drawImage(scale, scale, white);
     p.drawImage(0, 0, grey);
     return result;
 }
 
-// A green tick.
-QImage tick()
+// A green tick, 16 x 16 units.
+QImage tick(qreal scale)
 {
-    QImage image = blank(16, 16);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    QImage image = blank(16, 16, scale);
+    QPainter p;
+    begin(p, image, scale);
     QPainterPath path;
     path.moveTo(2.5, 8.5);
     path.lineTo(6.5, 12.5);
@@ -147,12 +160,12 @@ QImage tick()
     return image;
 }
 
-// A red door, standing ajar in its frame.
-QImage door()
+// A red door, standing ajar in its frame, 16 x 16 units.
+QImage door(qreal scale)
 {
-    QImage image = blank(16, 16);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    QImage image = blank(16, 16, scale);
+    QPainter p;
+    begin(p, image, scale);
     p.setPen(QPen(QColor(70, 40, 20), 1));
     p.setBrush(QColor(40, 40, 40));
     p.drawRect(QRectF(3.5, 1.5, 9, 13));
@@ -168,6 +181,25 @@ QImage door()
     return image;
 }
 
+// The close glyph of the "Beenden" buttons, 16 x 16 units: a dark cross of
+// two brush strokes over a soft shadow.
+QImage closeCross(qreal scale)
+{
+    QImage image = blank(16, 16, scale);
+    QPainter p;
+    begin(p, image, scale);
+    const auto stroke = [&p](QPointF from, QPointF to, qreal width) {
+        p.setPen(QPen(QColor(20, 20, 20), width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, to);
+    };
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 45));
+    p.drawEllipse(QRectF(2.5, 12.5, 11, 2.5));
+    stroke(QPointF(3.5, 2.5), QPointF(12.5, 12.0), 2.6);
+    stroke(QPointF(12.8, 3.0), QPointF(3.2, 12.8), 2.6);
+    return image;
+}
+
 // The standard 16-colour palette.
 QList<QRgb> sixteenColours()
 {
@@ -177,11 +209,12 @@ QList<QRgb> sixteenColours()
 }
 
 // The maker's 200 x 61 logo in 16 colours: a radiator beside the name.
-QImage makerLogo()
+QImage makerLogo(qreal scale)
 {
-    QImage image(200, 61, QImage::Format_RGB32);
+    QImage image(qRound(200 * scale), qRound(61 * scale), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.scale(scale, scale);
     const QColor navy(0, 0, 128), red(255, 0, 0), maroon(128, 0, 0), grey(128, 128, 128), silver(192, 192, 192);
 
     p.setPen(navy);
@@ -225,9 +258,9 @@ QImage makerLogo()
     return image.convertToFormat(QImage::Format_Indexed8, sixteenColours(), Qt::ThresholdDither);
 }
 
-bool save(const QImage& image, const QDir& dir, const char* name)
+bool save(const QImage& image, const QDir& dir, const QString& name)
 {
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    const QString path = dir.filePath(name);
     if (image.save(path, "PNG", 9)) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
@@ -243,11 +276,27 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
-    const QImage ok = tick();
-    const QImage exit = door();
-    const bool written = save(programIcon(), dir, "fluvano.png") && save(questionMark(), dir, "question.png")
-        && save(makerLogo(), dir, "logo.png") && save(ok, dir, "ok.png")
-        && save(disabledVariant(ok), dir, "ok_disabled.png") && save(exit, dir, "door.png")
-        && save(disabledVariant(exit), dir, "door_disabled.png");
+    bool written = true;
+    for (const int scale : { 1, 2 }) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        const QImage ok = tick(scale);
+        const QImage exit = door(scale);
+        const std::pair<const char*, QImage> pictures[] = {
+            { "fluvano", programIcon(scale) },
+            { "question", questionMark(scale) },
+            { "logo", makerLogo(scale) },
+            { "ok", ok },
+            { "ok_disabled", disabledVariant(ok, scale) },
+            { "door", exit },
+            { "door_disabled", disabledVariant(exit, scale) },
+            { "close", closeCross(scale) },
+        };
+        for (const auto& [name, image] : pictures)
+            written = save(image, dir, QString::fromLatin1(name) + suffix) && written;
+    }
+    // The desktop's icon theme (hicolor) asks for these sizes.
+    written = dir.mkpath(QStringLiteral("icons")) && written;
+    for (const int size : { 32, 48, 64, 128, 256 })
+        written = save(programIcon(size / 32.0), dir, QStringLiteral("icons/fluvano-%1.png").arg(size)) && written;
     return written ? 0 : 1;
 }
