@@ -9,6 +9,7 @@ packages=(
   libbenchmark-dev
   xvfb xauth
   desktop-file-utils appstream
+  poppler-utils
 )
 
 missing=()
