@@ -8,6 +8,8 @@
 #include <QIODevice>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace CsvBatch
 {
 
@@ -20,8 +22,9 @@ namespace
 
     // Splits one line at semicolons; a field in double quotes may hold
     // semicolons and doubled quotes.
-    QStringList split(QStringView line)
+    QStringList split(const QString& line)
     {
+        if (!line.contains(u'"')) return line.split(Separator);
         QStringList fields;
         QString field;
         bool quoted = false;
@@ -51,14 +54,18 @@ namespace
         return fields;
     }
 
+    // Appends a field, in double quotes when it holds a separator, a quote
+    // or a line break.
     void appendField(QString& row, const QString& field)
     {
-        if (field.contains(Separator) || field.contains(u'"') || field.contains(u'\n') || field.contains(u'\r')) {
+        const bool plain = std::none_of(field.begin(), field.end(),
+            [](QChar c) { return c == Separator || c == u'"' || c == u'\n' || c == u'\r'; });
+        if (plain) {
+            row += field;
+        } else {
             QString escaped = field;
             escaped.replace(QStringLiteral("\""), QStringLiteral("\"\""));
             row += u'"' + escaped + u'"';
-        } else {
-            row += field;
         }
     }
 
@@ -80,19 +87,25 @@ namespace
         if (surplus) reason = QStringLiteral("Zu viele Spalten (höchstens 4)");
         computed = reason.isEmpty();
 
-        QStringList out { outcome.shown.heatOutput, outcome.shown.temperatureDifference, input.material.trimmed(),
-            outcome.innerDiameter };
+        QString row;
+        row.reserve(128);
+        auto field = [&row](const QString& text, bool first = false) {
+            if (!first) row += Separator;
+            appendField(row, text);
+        };
+        field(outcome.shown.heatOutput, true);
+        field(outcome.shown.temperatureDifference);
+        field(input.material.trimmed());
+        field(outcome.innerDiameter);
         if (computed) {
             const ResultText::Panels p = ResultText::panels(outcome.calc, settings, catalogue);
-            out << p.designation << p.innerDiameter << p.pressureGradient << p.volumeFlow << p.massFlow << p.velocity
-                << (p.overloaded() ? ResultText::overloadWarning() : QString());
+            for (const QString* text :
+                { &p.designation, &p.innerDiameter, &p.pressureGradient, &p.volumeFlow, &p.massFlow, &p.velocity })
+                field(*text);
+            field(p.overloaded() ? ResultText::overloadWarning() : QString());
         } else {
-            out << QString() << QString() << QString() << QString() << QString() << QString() << reason;
-        }
-        QString row;
-        for (qsizetype i = 0; i < out.size(); ++i) {
-            if (i > 0) row += Separator;
-            appendField(row, out[i]);
+            row += QStringLiteral(";;;;;;;");
+            appendField(row, reason);
         }
         row += u'\n';
         return row;
