@@ -26,6 +26,8 @@ namespace
 
     enum Status { AllComputed = 0, NotComputed = 1, UsageError = 2 };
 
+    const QString OutputFailed = QStringLiteral("Standardausgabe kann nicht geschrieben werden");
+
     // Qt's own options, which leave the window program as it is.
     constexpr const char* QtOptions[]
         = { "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
@@ -50,11 +52,13 @@ namespace
         return false;
     }
 
-    void write(FILE* stream, const QString& text)
+    // False when the stream did not take the whole text.
+    bool write(FILE* stream, const QString& text)
     {
         const QByteArray bytes = text.toUtf8();
-        std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-        std::fflush(stream);
+        const bool written
+            = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size());
+        return std::fflush(stream) == 0 && written;
     }
 
     int usageError(const QString& message)
@@ -165,10 +169,7 @@ int run(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOptions({ help, heatOutput, deltaT, material, diameter, pdf, csv });
     if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
-    if (parser.isSet(help)) {
-        write(stdout, helpText(catalogue));
-        return AllComputed;
-    }
+    if (parser.isSet(help)) return write(stdout, helpText(catalogue)) ? AllComputed : failure(OutputFailed);
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("Unerwartetes Argument '") + parser.positionalArguments().first() + u'\'');
     for (const QCommandLineOption* option : { &heatOutput, &deltaT, &material, &diameter, &pdf, &csv })
@@ -203,10 +204,9 @@ int run(int argc, char* argv[])
             return failure(QStringLiteral("CSV-Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ")
                 + in.errorString());
         QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly))
-            return failure(QStringLiteral("Standardausgabe kann nicht geschrieben werden"));
+        if (!out.open(stdout, QIODevice::WriteOnly)) return failure(OutputFailed);
         const CsvBatch::Summary summary = CsvBatch::convert(in, out, settings, catalogue);
-        out.flush();
+        if (summary.writeError || !out.flush()) return failure(OutputFailed);
         if (summary.readError)
             return failure(QStringLiteral("CSV-Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ")
                 + in.errorString());
@@ -228,7 +228,8 @@ int run(int argc, char* argv[])
                 + QStringLiteral(" kann nicht geschrieben werden: ") + error);
         return AllComputed;
     }
-    write(stdout, ResultText::plainText(ResultText::block(outcome.shown, outcome.calc, settings, catalogue)));
+    if (!write(stdout, ResultText::plainText(ResultText::block(outcome.shown, outcome.calc, settings, catalogue))))
+        return failure(OutputFailed);
     return AllComputed;
 }
 

@@ -158,11 +158,11 @@ Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, c
         ++summary.rows;
         if (!computed) ++summary.notComputed;
         if (buffer.size() >= FlushSize) {
-            out.write(buffer);
+            summary.writeError = summary.writeError || out.write(buffer) != buffer.size();
             buffer.clear();
         }
     }
-    out.write(buffer);
+    summary.writeError = summary.writeError || out.write(buffer) != buffer.size();
     return summary;
 }
 

@@ -16,6 +16,7 @@ struct Summary {
     int rows = 0;
     int notComputed = 0;
     bool readError = false; // the input stopped before its end
+    bool writeError = false; // the output did not take everything
 };
 
 // The header of the output.

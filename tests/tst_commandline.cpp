@@ -57,9 +57,10 @@ public:
 
     QString settingsPath() const { return dir.filePath(SettingsFile::fileName()); }
 
-    Result run(const QStringList& arguments, const QByteArray& input = {}) const
+    Result run(const QStringList& arguments, const QByteArray& input = {}, const QString& outputFile = {}) const
     {
         QProcess process;
+        if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
             env.remove(QString::fromLatin1(name));
@@ -309,6 +310,22 @@ private Q_SLOTS:
                 QStringLiteral("--material"), QStringLiteral("1"), QStringLiteral("--pdf"), nowhere });
         QCOMPARE(failed.exitCode, 2);
         QVERIFY2(failed.err.contains(nowhere), qPrintable(failed.err));
+    }
+
+    // Output that does not arrive is a failure, not a success.
+    void fullOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("csv") << QStringList { QStringLiteral("--csv"), QStringLiteral("-") };
+        QTest::newRow("one result") << QStringList { QStringLiteral("--heat-output"), QStringLiteral("10"),
+            QStringLiteral("--delta-t"), QStringLiteral("15"), QStringLiteral("--material"), QStringLiteral("1") };
+    }
+    void fullOutput()
+    {
+        QFETCH(QStringList, arguments);
+        const Result result = fluvano->run(arguments, "L;T;M\n10;15;1\n", QStringLiteral("/dev/full"));
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(QStringLiteral("Standardausgabe")), qPrintable(result.err));
     }
 
     // Runs last: nothing above wrote the settings file or left a file beside it.
