@@ -20,10 +20,11 @@ namespace
     std::optional<QString> typed(const QString& text)
     {
         QString result = text.trimmed();
-        for (QChar& c : result) {
+        for (qsizetype i = 0; i < result.size(); ++i) {
+            const QChar c = result.at(i);
             const std::optional<QChar> passed = NumberText::filterKey(c);
             if (!passed || *passed == u'\b') return std::nullopt;
-            c = *passed;
+            if (*passed != c) result[i] = *passed;
         }
         return result;
     }
