@@ -88,20 +88,28 @@ struct Field {
     bool number = true;
 };
 
-double fieldRows(
-    Canvas& c, double x, double y, double captionWidth, double valueWidth, double width, const QList<Field>& fields)
+// The captions in one column as wide as the widest, the numbers right-aligned
+// behind them.
+double fieldRows(Canvas& c, double x, double y, double width, const QList<Field>& fields)
 {
     constexpr double RowHeight = 54;
+    constexpr double Space = 40;
     const QFont font = sheetFont(9.5);
+    const QFontMetricsF metrics(font, c.p.device());
+    double captionWidth = 0;
+    double valueWidth = 100;
+    for (const Field& f : fields) {
+        captionWidth = std::max(captionWidth, metrics.horizontalAdvance(f.caption) + Space);
+        if (f.number) valueWidth = std::max(valueWidth, metrics.horizontalAdvance(f.value));
+    }
     for (const Field& f : fields) {
         c.text(QRectF(x, y, captionWidth, RowHeight), Qt::AlignLeft, f.caption, font, Grey);
         if (f.number) {
             c.text(QRectF(x + captionWidth, y, valueWidth, RowHeight), Qt::AlignRight, f.value, font);
-            c.text(QRectF(x + captionWidth + valueWidth + 20, y, width - captionWidth - valueWidth - 20, RowHeight),
-                Qt::AlignLeft, f.unit, font);
+            const double unitLeft = captionWidth + valueWidth + 20;
+            c.text(QRectF(x + unitLeft, y, width - unitLeft, RowHeight), Qt::AlignLeft, f.unit, font);
         } else {
-            const QString shown
-                = QFontMetricsF(font, c.p.device()).elidedText(f.value, Qt::ElideRight, width - captionWidth);
+            const QString shown = metrics.elidedText(f.value, Qt::ElideRight, width - captionWidth);
             c.text(QRectF(x + captionWidth, y, width - captionWidth, RowHeight), Qt::AlignLeft, shown, font);
         }
         y += RowHeight;
@@ -151,15 +159,15 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
     y += 60;
 
     // Inputs and constants side by side.
-    constexpr double Gap = 100;
-    constexpr double InputsWidth = 900;
+    constexpr double Gap = 90;
+    constexpr double InputsWidth = 960;
     const double constantsLeft = Left + InputsWidth + Gap;
     const double sectionTop = y;
     y = c.heading(sectionTop, QStringLiteral("Eingaben"), Left, Left + InputsWidth);
     const QString choice = calc_.manualMode
         ? QStringLiteral("gewählte Innen-Nennweite ") + grouped(calc_.manualDiameter, 1) + QStringLiteral(" mm")
         : QStringLiteral("empfohlenes Rohr (automatisch)");
-    const double inputsEnd = fieldRows(c, Left, y, 330, 200, InputsWidth,
+    const double inputsEnd = fieldRows(c, Left, y, InputsWidth,
         {
             { QStringLiteral("Leistung"), inputs_.heatOutput, QStringLiteral("kW") },
             { QStringLiteral("Temperaturdifferenz"), inputs_.temperatureDifference, QStringLiteral("K") },
@@ -173,7 +181,7 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
         ? Field { QStringLiteral("Wassertemperatur"), QStringLiteral("von Hand eingegeben"), {}, false }
         : Field { QStringLiteral("Wassertemperatur"),
               k >= 1 && k <= 7 ? QString::number(TemperaturesC[k - 1]) : QString(), QStringLiteral("°C") };
-    const double constantsEnd = fieldRows(c, constantsLeft, y, 300, 160, Right - constantsLeft,
+    const double constantsEnd = fieldRows(c, constantsLeft, y, Right - constantsLeft,
         {
             water,
             { QStringLiteral("Dichte ρ"), grouped(settings_.densityInUse, 1), QStringLiteral("kg/m³") },
