@@ -10,7 +10,6 @@
 #include "info/TForm5.h"
 
 #include <QCloseEvent>
-#include <QStyle>
 #include <QTimer>
 
 namespace
@@ -42,7 +41,6 @@ TForm1::TForm1(QWidget* parent)
         | Qt::WindowCloseButtonHint);
     FormLook::applyPixelFonts(this);
     FormLook::applyPictures(this);
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     UpDown2->setBuddy(Edit1);
     UpDown1->setBuddy(Edit5);
 

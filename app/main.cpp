@@ -1,10 +1,13 @@
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/TForm1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    if (CommandLine::requested(argc, argv)) return CommandLine::run(argc, argv);
+
     QApplication application(argc, argv);
     setUpApplication(application);
     TForm1 mainWindow;

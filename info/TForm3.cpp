@@ -6,7 +6,6 @@
 #include "info/LinkLabels.h"
 #include "info/Links.h"
 
-#include <QStyle>
 
 TForm3::TForm3(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -15,7 +14,6 @@ TForm3::TForm3(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     FormLook::applyPixelFonts(this);
     FormLook::applyPictures(this);
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     LinkLabels::fitToText(Label5);
     LinkLabels::fitToText(Label14);
     LinkLabels::link(

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 dir=${FLUVANO_BENCH_DIR:-build-bench}
 
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLUVANO_BUILD_BENCH=ON >/dev/null
-cmake --build "$dir" --parallel 2 --target fluvano-bench-calculation fluvano-bench-keystroke fluvano-bench-startup
+cmake --build "$dir" --parallel 2 --target fluvano-bench-calculation fluvano-bench-keystroke fluvano-bench-startup fluvano-bench-csv
 
 export QT_QPA_PLATFORM=offscreen
 log=$(mktemp)
@@ -29,6 +29,7 @@ run() {
 repetitions=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 run "Calculation (Berechnen)" "$dir/bench/fluvano-bench-calculation" "${repetitions[@]}"
 run "Keystroke in Edit1 (offscreen)" "$dir/bench/fluvano-bench-keystroke" "${repetitions[@]}"
+run "CSV, 100 000 rows" "$dir/bench/fluvano-bench-csv" "${repetitions[@]}"
 run "Start-up and memory" "$dir/bench/fluvano-bench-startup" 15
 
 echo

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth
   desktop-file-utils appstream
   dpkg-dev lintian
+  poppler-utils
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "app/FormLook.h"
 #include "sizing/NumberText.h"
+#include "sizing/ResultText.h"
 
 void TForm1::Anzeigen()
 {
@@ -11,27 +12,22 @@ void TForm1::Anzeigen()
     if (state.settingsFileError) return;
     const CalcState& calc = state.calc;
 
-    Panel1->setText(state.catalogue.designation(calc.material, calc.selectedPipe));
-    Panel6->setText(NumberText::grouped(calc.diameter, 1));
+    const ResultText::Panels panels = ResultText::panels(calc, state.settings, state.catalogue);
+
+    Panel1->setText(panels.designation);
+    Panel6->setText(panels.innerDiameter);
     // The recommended pipe's diameter, where manual mode starts from. Edit4 is
     // hidden now, and its change runs no check until manual mode.
     if (!calc.manualMode) Edit4->setText(NumberText::fixed(calc.manualDiameter, 1));
-    Panel2->setText(NumberText::grouped(calc.pressureGradient, 2));
-    Panel3->setText(NumberText::grouped(calc.volumeFlow * 3600.0L, 3));
-    Panel4->setText(NumberText::grouped(calc.massFlow * 3600.0L, 0));
-    Panel5->setText(NumberText::grouped(calc.velocity, 3));
+    Panel2->setText(panels.pressureGradient);
+    Panel3->setText(panels.volumeFlow);
+    Panel4->setText(panels.massFlow);
+    Panel5->setText(panels.velocity);
 
-    const bool tooSteep = calc.pressureGradient > state.settings.rMax;
-    const bool tooFast = calc.velocity > state.settings.wMax;
-    FormLook::setPanelColor(Panel2, tooSteep ? FormLook::Red : FormLook::buttonFace());
-    FormLook::setPanelColor(Panel5, tooFast ? FormLook::Red : FormLook::buttonFace());
-    if (tooSteep || tooFast) {
-        Label5->setText(QStringLiteral("LEISTUNG ZU GROSS !"));
-        FormLook::setTextColor(Label5, FormLook::Red);
-    } else {
-        Label5->setText(QStringLiteral("- ") + state.catalogue.materialName(calc.material) + QStringLiteral(" -"));
-        FormLook::setTextColor(Label5, FormLook::Blue);
-    }
+    FormLook::setPanelColor(Panel2, panels.tooSteep ? FormLook::Red : FormLook::buttonFace());
+    FormLook::setPanelColor(Panel5, panels.tooFast ? FormLook::Red : FormLook::buttonFace());
+    Label5->setText(panels.materialLine);
+    FormLook::setTextColor(Label5, panels.overloaded() ? FormLook::Red : FormLook::Blue);
     Label5->adjustSize();
 }
 

@@ -1,0 +1,169 @@
+#include "sizing/CsvBatch.h"
+
+#include "sizing/NumberText.h"
+#include "sizing/ResultText.h"
+#include "sizing/TypedInputs.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace CsvBatch
+{
+
+namespace
+{
+
+    constexpr char16_t Separator = u';';
+    constexpr int InputColumns = 4;
+    constexpr qsizetype FlushSize = 64 * 1024;
+
+    // Splits one line at semicolons; a field in double quotes may hold
+    // semicolons and doubled quotes.
+    QStringList split(const QString& line)
+    {
+        if (!line.contains(u'"')) return line.split(Separator);
+        QStringList fields;
+        QString field;
+        bool quoted = false;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line[i];
+            if (quoted) {
+                if (c == u'"') {
+                    if (i + 1 < line.size() && line[i + 1] == u'"') {
+                        field += c;
+                        ++i;
+                    } else {
+                        quoted = false;
+                    }
+                } else {
+                    field += c;
+                }
+            } else if (c == u'"') {
+                quoted = true;
+            } else if (c == Separator) {
+                fields.append(field);
+                field.clear();
+            } else {
+                field += c;
+            }
+        }
+        fields.append(field);
+        return fields;
+    }
+
+    // Appends a field, in double quotes when it holds a separator, a quote
+    // or a line break.
+    void appendField(QString& row, const QString& field)
+    {
+        const bool plain = std::none_of(field.begin(), field.end(),
+            [](QChar c) { return c == Separator || c == u'"' || c == u'\n' || c == u'\r'; });
+        if (plain) {
+            row += field;
+        } else {
+            QString escaped = field;
+            escaped.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+            row += u'"' + escaped + u'"';
+        }
+    }
+
+    QString outputRow(
+        const QStringList& fields, const SettingsRecord& settings, const PipeCatalogue& catalogue, bool& computed)
+    {
+        TypedInputs::Fields input;
+        const qsizetype n = fields.size();
+        if (n > 0) input.heatOutput = fields[0];
+        if (n > 1) input.temperatureDifference = fields[1];
+        if (n > 2) input.material = fields[2];
+        if (n > 3) input.innerDiameter = fields[3];
+        bool surplus = false;
+        for (qsizetype i = InputColumns; i < n; ++i)
+            surplus = surplus || !fields[i].trimmed().isEmpty();
+
+        const TypedInputs::Outcome outcome = TypedInputs::evaluate(input, settings, catalogue);
+        QString reason = outcome.reason;
+        if (surplus) reason = QStringLiteral("Zu viele Spalten (höchstens 4)");
+        computed = reason.isEmpty();
+
+        QString row;
+        row.reserve(128);
+        auto field = [&row](const QString& text, bool first = false) {
+            if (!first) row += Separator;
+            appendField(row, text);
+        };
+        field(outcome.shown.heatOutput, true);
+        field(outcome.shown.temperatureDifference);
+        field(input.material.trimmed());
+        field(outcome.innerDiameter);
+        if (computed) {
+            const ResultText::Panels p = ResultText::panels(outcome.calc, settings, catalogue);
+            for (const QString* text :
+                { &p.designation, &p.innerDiameter, &p.pressureGradient, &p.volumeFlow, &p.massFlow, &p.velocity })
+                field(*text);
+            field(p.overloaded() ? ResultText::overloadWarning() : QString());
+        } else {
+            row += QStringLiteral(";;;;;;;");
+            appendField(row, reason);
+        }
+        row += u'\n';
+        return row;
+    }
+
+    // The first field of a line reads as a number the way an entry would take it.
+    bool startsWithNumber(const QStringList& fields)
+    {
+        QString first = fields.value(0).trimmed();
+        first.replace(u'.', u',');
+        return NumberText::read(first).has_value();
+    }
+
+} // namespace
+
+QString header()
+{
+    return QStringLiteral("Leistung_kW;Temperaturdifferenz_K;Material;Innen_mm;Bezeichnung;Innen-Nennweite_mm;"
+                          "R_Pa/m;V_m³/h;m_kg/h;w_m/s;Hinweis\n");
+}
+
+Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, const PipeCatalogue& catalogue)
+{
+    Summary summary;
+    // Spreadsheet programs take UTF-8 without a byte-order mark for their
+    // legacy code page.
+    QByteArray buffer("\xEF\xBB\xBF");
+    buffer += header().toUtf8();
+
+    bool firstLine = true;
+    for (;;) {
+        QByteArray bytes = in.readLine();
+        if (bytes.isEmpty()) {
+            summary.readError = !in.atEnd();
+            break;
+        }
+        if (firstLine && bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+            bytes.chop(1);
+        const QString line = QString::fromUtf8(bytes);
+        if (line.trimmed().isEmpty()) continue;
+        const QStringList fields = split(line);
+        if (firstLine) {
+            firstLine = false;
+            if (!startsWithNumber(fields)) continue;
+        }
+
+        bool computed = false;
+        buffer += outputRow(fields, settings, catalogue, computed).toUtf8();
+        ++summary.rows;
+        if (!computed) ++summary.notComputed;
+        if (buffer.size() >= FlushSize) {
+            summary.writeError = summary.writeError || out.write(buffer) != buffer.size();
+            buffer.clear();
+        }
+    }
+    summary.writeError = summary.writeError || out.write(buffer) != buffer.size();
+    return summary;
+}
+
+} // namespace CsvBatch
