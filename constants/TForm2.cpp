@@ -91,8 +91,12 @@ TForm2::TForm2(QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
-    for (const NumberField& field : NumberFields)
+    for (const NumberField& field : NumberFields) {
         (this->*field.edit)->installEventFilter(this);
+        NumericKeys::guard(this->*field.edit);
+    }
+    // The first control of the tab order has the focus when the dialog opens.
+    BitBtn1->setFocus();
 
     FormLook::centerOnScreen(this);
 }
