@@ -34,6 +34,7 @@ void TForm1::connectInputs()
 {
     for (QLineEdit* edit : { Edit1, Edit2, Edit4 }) {
         edit->installEventFilter(this);
+        NumericKeys::guard(edit);
         connect(edit, &QLineEdit::textChanged, this, &TForm1::EditChange);
     }
     for (QRadioButton* button : differenceButtons())
@@ -165,11 +166,13 @@ void TForm1::CheckBox1Click()
         UpDown1->show();
         Edit5->setText(QString::number(calc.selectedPipe));
         Label4->setText(QStringLiteral("&gewähltes Rohr:"));
+        Panel1->setAccessibleName(QStringLiteral("gewähltes Rohr"));
     } else {
         Edit4->hide();
         Panel6->show();
         UpDown1->hide();
         Label4->setText(QStringLiteral("empfohlenes Rohr:"));
+        Panel1->setAccessibleName(QStringLiteral("empfohlenes Rohr"));
         calc.manualMode = false;
     }
     for (QRadioButton* button : materialButtons())
