@@ -5,6 +5,19 @@
 #include "app/FormLook.h"
 #include "sizing/NumberText.h"
 
+namespace
+{
+
+// A screen reader hears a result panel's caption as its name and the value
+// it shows as its description; a changed description is announced.
+void describeValues(std::initializer_list<QLabel*> panels)
+{
+    for (QLabel* panel : panels)
+        panel->setAccessibleDescription(panel->text());
+}
+
+} // namespace
+
 void TForm1::Anzeigen()
 {
     const AppState& state = appState();
@@ -33,6 +46,7 @@ void TForm1::Anzeigen()
         FormLook::setTextColor(Label5, FormLook::Blue);
     }
     Label5->adjustSize();
+    describeValues({ Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 });
 }
 
 void TForm1::ErgebnisseLoeschen()
@@ -42,4 +56,5 @@ void TForm1::ErgebnisseLoeschen()
         panel->clear();
     FormLook::setPanelColor(Panel2, FormLook::buttonFace());
     FormLook::setPanelColor(Panel5, FormLook::buttonFace());
+    describeValues({ Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 });
 }
