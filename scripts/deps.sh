@@ -8,6 +8,7 @@ packages=(
   qt6-translations-l10n fonts-liberation
   libbenchmark-dev
   xvfb xauth
+  openbox xdotool x11-utils xclip qt6-gtk-platformtheme
   desktop-file-utils appstream
 )
 
