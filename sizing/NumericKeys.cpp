@@ -78,9 +78,14 @@ namespace
     {
         QMenu* menu = edit->createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        if (auto* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-            QObject::disconnect(pasteAction, nullptr, edit, nullptr);
-            QObject::connect(pasteAction, &QAction::triggered, edit, [edit] { paste(edit, QClipboard::Clipboard); });
+        // The paste item is the one connected to the edit's paste(), by name
+        // or by pointer depending on the Qt version.
+        const auto actions = menu->actions();
+        for (QAction* action : actions) {
+            const bool pastes = QObject::disconnect(action, SIGNAL(triggered()), edit, SLOT(paste()))
+                | QObject::disconnect(action, &QAction::triggered, edit, &QLineEdit::paste);
+            if (pastes)
+                QObject::connect(action, &QAction::triggered, edit, [edit] { paste(edit, QClipboard::Clipboard); });
         }
         menu->popup(event->globalPos());
         return true;

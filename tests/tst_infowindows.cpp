@@ -326,6 +326,8 @@ private Q_SLOTS:
         QVERIFY(start.Timer2->isActive());
         QCOMPARE(start.Timer1->interval(), 150);
         QVERIFY(!start.Timer1->isActive());
+        QCOMPARE(start.Timer1->timerType(), Qt::PreciseTimer);
+        QCOMPARE(start.Timer2->timerType(), Qt::PreciseTimer);
         start.Timer2Timer();
         QVERIFY(!start.Timer2->isActive());
         QVERIFY(start.Timer1->isActive());

@@ -169,6 +169,7 @@ private Q_SLOTS:
         QVERIFY(timer);
         QCOMPARE(timer->interval(), interval);
         QCOMPARE(timer->isActive(), running);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer); // a coarse one fires up to 5 % early
     }
 
     void startWindowDecision_data()
@@ -291,6 +292,8 @@ private Q_SLOTS:
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QCOMPARE(QApplication::focusWidget(), w->Edit1);
+        QTest::keyClicks(w->Edit1, QStringLiteral("25")); // typed over, not appended
+        QCOMPARE(w->Edit1->text(), QStringLiteral("25"));
     }
 
     // Positions within the client area, inside the 10 px border.
