@@ -71,6 +71,7 @@ TForm1::TForm1(QWidget* parent)
     FormLook::fitCaptions(this);
     FormLook::fitToControls(this, 10);
     FormLook::centerOnScreen(this);
+    FormLook::tabToCheckedRadioButtons(this);
     // The heat output is typed over, as after Tab.
     Edit1->setFocus();
     Edit1->selectAll();

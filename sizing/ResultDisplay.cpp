@@ -5,15 +5,21 @@
 #include "app/FormLook.h"
 #include "sizing/NumberText.h"
 
+#include <QAccessible>
+
 namespace
 {
 
-// A screen reader hears a result panel's caption as its name and the value
-// it shows as its description; a changed description is announced.
-void describeValues(std::initializer_list<QLabel*> panels)
+// A screen reader hears a result's caption as its name and the value it
+// shows as its description, and announces a changed description.
+void describeValues(std::initializer_list<QLabel*> results)
 {
-    for (QLabel* panel : panels)
-        panel->setAccessibleDescription(panel->text());
+    for (QLabel* result : results) {
+        if (result->accessibleDescription() == result->text()) continue;
+        result->setAccessibleDescription(result->text());
+        QAccessibleEvent changed(result, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 } // namespace
@@ -46,7 +52,7 @@ void TForm1::Anzeigen()
         FormLook::setTextColor(Label5, FormLook::Blue);
     }
     Label5->adjustSize();
-    describeValues({ Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 });
+    describeValues({ Label5, Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 });
 }
 
 void TForm1::ErgebnisseLoeschen()
