@@ -2,6 +2,7 @@
 
 #include "app/Accelerators.h"
 #include "app/AppState.h"
+#include "app/FocusFrame.h"
 #include "app/FormLook.h"
 #include "constants/Settings.h"
 #include "constants/TForm2.h"
@@ -72,6 +73,8 @@ TForm1::TForm1(QWidget* parent)
     FormLook::fitToControls(this, 10);
     FormLook::centerOnScreen(this);
     FormLook::tabToCheckedRadioButtons(this);
+    for (QLabel* result : { Label5, Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 })
+        new FocusFrame(result);
     // The heat output is typed over, as after Tab.
     Edit1->setFocus();
     Edit1->selectAll();

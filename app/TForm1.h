@@ -22,8 +22,8 @@ class TForm2;
 //                        appState() (AppState.h: the SettingsRecord, the
 //                        settings-file error flag, the CalcState, the
 //                        PipeCatalogue and a few flags; no window keeps a
-//                        copy), MessageBoxes, FormLook, Bevel, and
-//                        Application (name, locale, style, light palette).
+//                        copy), MessageBoxes, FormLook, Bevel, FocusFrame,
+//                        and Application (name, locale, style, palette).
 //
 // TForm1 owns every other window. It creates them and connects their signals
 // where it creates them; no window knows TForm1. Each change of an input runs

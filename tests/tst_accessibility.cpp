@@ -5,6 +5,7 @@
 
 #include "app/AppState.h"
 #include "app/Application.h"
+#include "app/FocusFrame.h"
 #include "app/TForm1.h"
 #include "constants/TForm2.h"
 #include "info/TForm4.h"
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
@@ -183,9 +185,15 @@ private Q_SLOTS:
         if (manual) w->CheckBox1->click();
         w->Edit1->setFocus();
         QStringList walked;
-        for (qsizetype n = 0; n < order.size(); ++n)
-            walked << focusAfterTab()->objectName();
+        for (qsizetype n = 0; n < order.size(); ++n) {
+            QWidget* focused = focusAfterTab();
+            walked << focused->objectName();
+            // A result label shows the focus by a frame of its own.
+            if (qobject_cast<QLabel*>(focused))
+                QVERIFY2(focused->findChild<FocusFrame*>()->isVisible(), qPrintable(focused->objectName()));
+        }
         QCOMPARE(walked, order);
+        QVERIFY(!w->Panel2->findChild<FocusFrame*>()->isVisible());
     }
 
     // Each accelerator, pressed while its window is active, with the main
