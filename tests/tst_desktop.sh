@@ -148,10 +148,10 @@ check_active "main window after the start window" "$main"
 
 xdotool type --delay 40 25
 check_heat_output "typing replaces the heat output" "25"
-printf '3.5 kW' | xclip -i -selection clipboard
+printf '3.5 kW' | xclip -i -selection clipboard >/dev/null 2>&1
 key ctrl+a ctrl+v
 check_heat_output "Ctrl+V pastes by the typing rules" "3,5"
-printf '12.5x' | xclip -i -selection clipboard
+printf '12.5x' | xclip -i -selection clipboard >/dev/null 2>&1
 key ctrl+a shift+Insert
 check_heat_output "Shift+Insert pastes by the typing rules" "12,5"
 
