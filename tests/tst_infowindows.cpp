@@ -70,6 +70,10 @@ class TestInfoWindows : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every window that opens is raised.
+    void initTestCase() { muteOffscreenRaiseWarnings(); }
+    void cleanupTestCase() { unmuteOffscreenRaiseWarnings(); }
+
     // Information window ---------------------------------------------------
 
     void informationWindowLook()

@@ -29,6 +29,10 @@ private:
     }
 
 private Q_SLOTS:
+    // Every window that opens is raised.
+    void initTestCase() { muteOffscreenRaiseWarnings(); }
+    void cleanupTestCase() { unmuteOffscreenRaiseWarnings(); }
+
     void startsWithStoredMaterialAndNoResult_data()
     {
         QTest::addColumn<int>("material");
