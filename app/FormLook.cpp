@@ -132,6 +132,19 @@ void fitCaptions(QWidget* root)
     }
 }
 
+void tabToCheckedRadioButtons(QWidget* window)
+{
+    auto setTabStop = [](QRadioButton* button, bool checked) {
+        const int policy = button->focusPolicy();
+        button->setFocusPolicy(Qt::FocusPolicy(checked ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+    };
+    const auto buttons = window->findChildren<QRadioButton*>();
+    for (QRadioButton* button : buttons) {
+        setTabStop(button, button->isChecked());
+        QObject::connect(button, &QRadioButton::toggled, button, [=](bool checked) { setTabStop(button, checked); });
+    }
+}
+
 void fitToControls(QWidget* window, int border)
 {
     const QRect controls = window->childrenRect();

@@ -43,6 +43,10 @@ QColor buttonFace();
 // "autoSize" is false keeps its size and clips.
 void fitCaptions(QWidget* root);
 
+// Of each set of radio buttons only the checked one is reached by Tab; the
+// arrow keys move within the set.
+void tabToCheckedRadioButtons(QWidget* window);
+
 // Sizes a window to its visible controls plus a border, without resizing.
 void fitToControls(QWidget* window, int border);
 // Centres a top-level window on its screen.

@@ -1,6 +1,7 @@
 #include "app/MessageBoxes.h"
 
 #include <QApplication>
+#include <QPointer>
 
 namespace MessageBoxes
 {
@@ -28,7 +29,11 @@ void show(QWidget* parent, const Request& request)
     QString text = request.text;
     text.replace(u'\r', u'\n');
     QMessageBox box(request.icon, request.caption, text, QMessageBox::Ok, parent);
+    // The keyboard goes back to the window the box came over; a window
+    // manager may hand it elsewhere (openbox passes over tool windows).
+    const QPointer<QWidget> active = QApplication::activeWindow();
     box.exec();
+    if (active && active->isVisible()) active->activateWindow();
 }
 
 void plain(QWidget* parent, const QString& text)

@@ -1,6 +1,8 @@
 #include "app/TForm1.h"
 
+#include "app/Accelerators.h"
 #include "app/AppState.h"
+#include "app/FocusFrame.h"
 #include "app/FormLook.h"
 #include "constants/Settings.h"
 #include "constants/TForm2.h"
@@ -9,6 +11,7 @@
 #include "info/TForm4.h"
 #include "info/TForm5.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
 
@@ -20,7 +23,19 @@ QTimer* makeTimer(QObject* owner, const char* name, int interval)
     auto* timer = new QTimer(owner);
     timer->setObjectName(QLatin1StringView(name));
     timer->setInterval(interval);
+    // A coarse timer may fire up to 5 % early.
+    timer->setTimerType(Qt::PreciseTimer);
     return timer;
+}
+
+// Brings a window that opens to the front with the keyboard, so that its
+// accelerators, Enter and typing work at once; its focused control is the
+// one it set itself.
+void present(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace
@@ -51,11 +66,17 @@ TForm1::TForm1(QWidget* parent)
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connectInputs();
     connectBanner();
+    qApp->installEventFilter(new ActiveWindowAccelerators(this));
 
     FormLook::fitCaptions(this);
     FormLook::fitToControls(this, 10);
     FormLook::centerOnScreen(this);
+    FormLook::tabToCheckedRadioButtons(this);
+    for (QLabel* result : { Label5, Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 })
+        new FocusFrame(result);
+    // The heat output is typed over, as after Tab.
     Edit1->setFocus();
+    Edit1->selectAll();
 
     Timer1->start();
     Timer4->start();
@@ -110,7 +131,7 @@ void TForm1::Timer1Timer()
 void TForm1::Timer5Timer()
 {
     Timer5->stop();
-    createConstantsDialog()->show();
+    present(createConstantsDialog());
 }
 
 TForm2* TForm1::createConstantsDialog()
@@ -125,21 +146,18 @@ TForm2* TForm1::createConstantsDialog()
 void TForm1::Optionen_Aufruf()
 {
     if (appState().dialogInitialised && TForm2::current()) {
-        TForm2* dialog = TForm2::current();
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
+        present(TForm2::current());
         return;
     }
     TForm2* dialog = createConstantsDialog();
-    dialog->show();
+    present(dialog);
     dialog->Startprozeduren();
 }
 
 void TForm1::SpeedButton1Click()
 {
     auto* window = new TForm3(this);
-    window->show();
+    present(window);
     window->Startprozeduren();
 }
 
@@ -147,7 +165,7 @@ void TForm1::showStartWindow()
 {
     auto* window = new TForm4(this);
     connect(window, &TForm4::confirmed, Timer3, qOverload<>(&QTimer::start));
-    window->show();
+    present(window);
 }
 
 void TForm1::showEndWindow()
@@ -155,7 +173,7 @@ void TForm1::showEndWindow()
     auto* window = new TForm5(this);
     connect(window, &TForm5::confirmed, Timer3, qOverload<>(&QTimer::start));
     connect(window, &TForm5::quitChosen, this, &TForm1::Beenden);
-    window->show();
+    present(window);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

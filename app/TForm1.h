@@ -22,7 +22,8 @@ class TForm2;
 //                        appState() (AppState.h: the SettingsRecord, the
 //                        settings-file error flag, the CalcState, the
 //                        PipeCatalogue and a few flags; no window keeps a
-//                        copy), MessageBoxes, FormLook, Bevel.
+//                        copy), MessageBoxes, FormLook, Bevel, FocusFrame,
+//                        and Application (name, locale, style, palette).
 //
 // TForm1 owns every other window. It creates them and connects their signals
 // where it creates them; no window knows TForm1. Each change of an input runs
@@ -30,9 +31,11 @@ class TForm2;
 // they are complete Berechnen runs Calculation::Berechnen and Anzeigen shows
 // the result. TForm2 edits the SettingsRecord in place and saves it (left()
 // lets TForm1 recalculate); TForm3 sets the two window flags; TForm4 and
-// TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(). Message
-// boxes and links go through seams (MessageBoxes, Links::setUrlOpener) that
-// tests replace.
+// TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(). Each
+// window TForm1 opens comes to the front with the keyboard; TForm2, TForm4
+// and TForm5 are its tool windows, whose accelerators ActiveWindowAccelerators
+// puts before TForm1's. Message boxes and links go through seams
+// (MessageBoxes, Links::setUrlOpener) that tests replace.
 //
 // TForm1's handlers are spread over the folders of their subsystems:
 //   app/TForm1.cpp            start-up, start window decision, close protocol

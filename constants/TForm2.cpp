@@ -54,13 +54,6 @@ constexpr NumberField NumberFields[] {
 // Outer size of the window, frame included.
 constexpr QSize DesignFrameSize { 384, 409 };
 
-// Of a set of radio buttons only the checked one is reached by Tab.
-void setTabStop(QRadioButton* button, bool checked)
-{
-    const int policy = button->focusPolicy();
-    button->setFocusPolicy(Qt::FocusPolicy(checked ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
-}
-
 QIcon standardIcon(const QStyle* style, QStyle::StandardPixmap wanted, QStyle::StandardPixmap fallback)
 {
     const QIcon icon = style->standardIcon(wanted);
@@ -82,17 +75,17 @@ TForm2::TForm2(QWidget* parent)
 
     for (QRadioButton* button : temperatureButtons())
         connect(button, &QRadioButton::clicked, this, [this, button] { TempButtonClick(button); });
-    auto radioButtons = findChildren<QRadioButton*>();
-    for (QRadioButton* button : radioButtons) {
-        setTabStop(button, button->isChecked());
-        connect(button, &QRadioButton::toggled, this, [button](bool checked) { setTabStop(button, checked); });
-    }
+    FormLook::tabToCheckedRadioButtons(this);
     connect(CheckBox1, &QCheckBox::clicked, this, &TForm2::CheckBox1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
-    for (const NumberField& field : NumberFields)
+    for (const NumberField& field : NumberFields) {
         (this->*field.edit)->installEventFilter(this);
+        NumericKeys::guard(this->*field.edit);
+    }
+    // The first control of the tab order has the focus when the dialog opens.
+    BitBtn1->setFocus();
 
     FormLook::centerOnScreen(this);
 }

@@ -39,6 +39,8 @@ TForm4::TForm4(QWidget* parent)
     Timer1->setInterval(150);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
+    for (QTimer* timer : { Timer1, Timer2 })
+        timer->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm4::Timer2Timer);
     Timer2->start();

@@ -8,6 +8,7 @@ packages=(
   qt6-translations-l10n fonts-liberation
   libbenchmark-dev
   xvfb xauth
+  openbox xdotool x11-utils x11-apps xclip qt6-gtk-platformtheme
   desktop-file-utils appstream
   dpkg-dev lintian
   poppler-utils

@@ -32,8 +32,10 @@ float toFloat(long double value)
 
 void TForm1::connectInputs()
 {
-    for (QLineEdit* edit : { Edit1, Edit2, Edit4 })
+    for (QLineEdit* edit : { Edit1, Edit2, Edit4 }) {
         edit->installEventFilter(this);
+        NumericKeys::guard(edit);
+    }
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::EditChange);
     connect(Edit2, &QLineEdit::textChanged, this, &TForm1::EditChange);
     // In automatic mode Edit4 is hidden and written only by Anzeigen, with the
@@ -170,11 +172,13 @@ void TForm1::CheckBox1Click()
         UpDown1->show();
         Edit5->setText(QString::number(calc.selectedPipe));
         Label4->setText(QStringLiteral("&gewähltes Rohr:"));
+        Panel1->setAccessibleName(QStringLiteral("gewähltes Rohr"));
     } else {
         Edit4->hide();
         Panel6->show();
         UpDown1->hide();
         Label4->setText(QStringLiteral("empfohlenes Rohr:"));
+        Panel1->setAccessibleName(QStringLiteral("empfohlenes Rohr"));
         calc.manualMode = false;
     }
     for (QRadioButton* button : materialButtons())

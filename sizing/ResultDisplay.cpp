@@ -6,6 +6,25 @@
 #include "sizing/NumberText.h"
 #include "sizing/ResultText.h"
 
+#include <QAccessible>
+
+namespace
+{
+
+// A screen reader hears a result's caption as its name and the value it
+// shows as its description, and announces a changed description.
+void describeValues(std::initializer_list<QLabel*> results)
+{
+    for (QLabel* result : results) {
+        if (result->accessibleDescription() == result->text()) continue;
+        result->setAccessibleDescription(result->text());
+        QAccessibleEvent changed(result, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+} // namespace
+
 void TForm1::Anzeigen()
 {
     const AppState& state = appState();
@@ -29,6 +48,7 @@ void TForm1::Anzeigen()
     Label5->setText(panels.materialLine);
     FormLook::setTextColor(Label5, panels.overloaded() ? FormLook::Red : FormLook::Blue);
     Label5->adjustSize();
+    describeValues({ Label5, Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 });
 }
 
 void TForm1::ErgebnisseLoeschen()
@@ -38,4 +58,5 @@ void TForm1::ErgebnisseLoeschen()
         panel->clear();
     FormLook::setPanelColor(Panel2, FormLook::buttonFace());
     FormLook::setPanelColor(Panel5, FormLook::buttonFace());
+    describeValues({ Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 });
 }

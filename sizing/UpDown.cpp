@@ -20,6 +20,8 @@ UpDown::UpDown(QWidget* parent)
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
+    up_->setAccessibleName(QStringLiteral("Aufwärts"));
+    down_->setAccessibleName(QStringLiteral("Abwärts"));
     connect(up_, &QToolButton::clicked, this, &UpDown::stepUp);
     connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
 }

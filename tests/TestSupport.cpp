@@ -6,11 +6,13 @@
 #include "info/Links.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QWidget>
 
 TestEnvironment::TestEnvironment()
 {
     resetAppState();
+    QGuiApplication::clipboard()->clear(); // cut and paste work in the number fields
     SettingsFile::setDirectory(dir_.path());
     MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) { messages.append(request); });
     Links::setUrlOpener([this](const QUrl& url, QWidget*) {

@@ -15,7 +15,8 @@ class TForm1;
 // Points the program's outside world at test doubles for its lifetime:
 // message boxes are recorded instead of shown, URLs are recorded and "opened"
 // with the result urlOpens, the settings file lives in a fresh temporary
-// directory, and the shared state starts as at program start. A watchdog
+// directory, the clipboard is empty, and the shared state starts as at
+// program start. A watchdog
 // fails the test if a real modal window ever appears.
 class TestEnvironment
 {

@@ -89,6 +89,10 @@ private:
     }
 
 private Q_SLOTS:
+    // Every window that opens is raised.
+    void initTestCase() { muteOffscreenRaiseWarnings(); }
+    void cleanupTestCase() { unmuteOffscreenRaiseWarnings(); }
+
     void init() { env = std::make_unique<TestEnvironment>(); }
     void cleanup()
     {

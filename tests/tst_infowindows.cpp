@@ -70,6 +70,10 @@ class TestInfoWindows : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every window that opens is raised.
+    void initTestCase() { muteOffscreenRaiseWarnings(); }
+    void cleanupTestCase() { unmuteOffscreenRaiseWarnings(); }
+
     // Information window ---------------------------------------------------
 
     void informationWindowLook()
@@ -328,6 +332,8 @@ private Q_SLOTS:
         QVERIFY(start.Timer2->isActive());
         QCOMPARE(start.Timer1->interval(), 150);
         QVERIFY(!start.Timer1->isActive());
+        QCOMPARE(start.Timer1->timerType(), Qt::PreciseTimer);
+        QCOMPARE(start.Timer2->timerType(), Qt::PreciseTimer);
         start.Timer2Timer();
         QVERIFY(!start.Timer2->isActive());
         QVERIFY(start.Timer1->isActive());

@@ -3,13 +3,20 @@
 #include "app/AppState.h"
 #include "app/FormLook.h"
 #include "app/TForm1.h"
+#include "constants/TForm2.h"
 #include "sizing/Calculation.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 
 #include <cmath>
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -53,6 +60,10 @@ private:
     }
 
 private Q_SLOTS:
+    // Every window that opens is raised.
+    void initTestCase() { muteOffscreenRaiseWarnings(); }
+    void cleanupTestCase() { unmuteOffscreenRaiseWarnings(); }
+
     void init()
     {
         env = std::make_unique<TestEnvironment>();
@@ -108,6 +119,90 @@ private Q_SLOTS:
                     QTest::keyClicks(edit, QString(c));
             }
             QCOMPARE(edit->text(), text);
+        }
+    }
+
+    // The editing keys of every number field, and text that arrives by paste,
+    // drop or an input method, which must enter as typing would enter it.
+    void editingKeysAndPastes_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("incoming"); // clipboard, dropped or composed text
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("clipboard"); // afterwards
+        QTest::newRow("Ctrl+V") << u"Ctrl+V"_s << u"1"_s << u"3.5 kW"_s << u"3,5"_s << u"3.5 kW"_s;
+        QTest::newRow("Shift+Insert") << u"Shift+Ins"_s << u"1"_s << u"1x2.5"_s << u"12,5"_s << u"1x2.5"_s;
+        QTest::newRow("context menu") << u"menu"_s << u"1"_s << u"-7.25 m"_s << u"7,25"_s << u"-7.25 m"_s;
+        QTest::newRow("drop") << u"drop"_s << u""_s << u"4.5 kg"_s << u"4,5"_s << u""_s;
+        QTest::newRow("nothing typeable") << u"Ctrl+V"_s << u"12"_s << u"abc"_s << u"12"_s << u"abc"_s;
+        QTest::newRow("input method") << u"compose"_s << u"12"_s << u"9.5"_s << u"12"_s << u""_s;
+        QTest::newRow("Ctrl+A, Ctrl+C") << u"Ctrl+C"_s << u"2,5"_s << u""_s << u"2,5"_s << u"2,5"_s;
+        QTest::newRow("Ctrl+C copies the selection")
+            << u"End Shift+Left Shift+Left Ctrl+C"_s << u"123,4"_s << u""_s << u"123,4"_s << u",4"_s;
+        QTest::newRow("Ctrl+Insert") << u"Ctrl+Ins"_s << u"8"_s << u""_s << u"8"_s << u"8"_s;
+        QTest::newRow("Ctrl+X") << u"Ctrl+X"_s << u"2,5"_s << u""_s << u""_s << u"2,5"_s;
+        QTest::newRow("Shift+Delete") << u"Shift+Del"_s << u"2,5"_s << u""_s << u""_s << u"2,5"_s;
+        QTest::newRow("Ctrl+Z") << u"12 Ctrl+Z"_s << u"5"_s << u""_s << u"5"_s << u""_s;
+    }
+    void editingKeysAndPastes()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, before);
+        QFETCH(QString, incoming);
+        QFETCH(QString, after);
+        QFETCH(QString, clipboard);
+        appState().settingsFileError = true; // no calculation writes into Edit4
+        w->Optionen_Aufruf();
+        TForm2* dialog = TForm2::current();
+        QList<QLineEdit*> fields { w->Edit1, w->Edit2, w->Edit4 };
+        for (const char* name :
+            { "Edit1", "Edit2", "Edit3", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit8", "Edit9" })
+            fields << dialog->findChild<QLineEdit*>(QLatin1StringView(name));
+        for (QLineEdit* field : fields) {
+            const QString where = field->window()->objectName() + u'.' + field->objectName();
+            field->setEnabled(true);
+            field->show();
+            field->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(field->window()));
+            field->setFocus();
+            field->setText(before);
+            field->selectAll();
+            if (action == u"Ctrl+V"_s || action == u"Shift+Ins"_s || action == u"menu"_s)
+                QGuiApplication::clipboard()->setText(incoming);
+            else
+                QGuiApplication::clipboard()->clear();
+            if (action == u"menu"_s) {
+                QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
+                QApplication::sendEvent(field, &event);
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY2(menu, qPrintable(where));
+                const QString pasteKey = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+                for (QAction* item : menu->actions()) {
+                    if (item->text().endsWith(pasteKey)) item->trigger();
+                }
+                menu->close();
+            } else if (action == u"drop"_s) {
+                QMimeData data;
+                data.setText(incoming);
+                QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(field, &enter);
+                QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(field, &drop);
+            } else if (action == u"compose"_s) {
+                QInputMethodEvent event;
+                event.setCommitString(incoming);
+                QApplication::sendEvent(field, &event);
+            } else {
+                for (const QString& step : action.split(u' ')) {
+                    if (step.front().isDigit())
+                        QTest::keyClicks(field, step);
+                    else
+                        QTest::keySequence(field, QKeySequence(step));
+                }
+            }
+            QVERIFY2(field->text() == after, qPrintable(where + u' ' + field->text()));
+            QVERIFY2(QGuiApplication::clipboard()->text() == clipboard, qPrintable(where));
         }
     }
 

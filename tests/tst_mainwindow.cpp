@@ -29,6 +29,10 @@ private:
     }
 
 private Q_SLOTS:
+    // Every window that opens is raised.
+    void initTestCase() { muteOffscreenRaiseWarnings(); }
+    void cleanupTestCase() { unmuteOffscreenRaiseWarnings(); }
+
     void startsWithStoredMaterialAndNoResult_data()
     {
         QTest::addColumn<int>("material");
@@ -171,6 +175,7 @@ private Q_SLOTS:
         QVERIFY(timer);
         QCOMPARE(timer->interval(), interval);
         QCOMPARE(timer->isActive(), running);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer); // a coarse one fires up to 5 % early
     }
 
     void startWindowDecision_data()
@@ -293,6 +298,8 @@ private Q_SLOTS:
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QCOMPARE(QApplication::focusWidget(), w->Edit1);
+        QTest::keyClicks(w->Edit1, QStringLiteral("25")); // typed over, not appended
+        QCOMPARE(w->Edit1->text(), QStringLiteral("25"));
     }
 
     // Positions within the client area, inside the 10 px border.
