@@ -5,6 +5,8 @@
 #include "app/FocusFrame.h"
 #include "app/FormLook.h"
 #include "constants/Settings.h"
+#include "constants/SettingsFile.h"
+#include "constants/SettingsWatcher.h"
 #include "constants/TForm2.h"
 #include "info/Links.h"
 #include "info/TForm3.h"
@@ -81,6 +83,8 @@ TForm1::TForm1(QWidget* parent)
     Timer1->start();
     Timer4->start();
     Startprozeduren();
+    settingsWatcher = new SettingsWatcher(this);
+    connect(settingsWatcher, &SettingsWatcher::changedOnDisk, this, &TForm1::settingsChangedOnDisk);
 }
 
 TForm1::~TForm1() = default;
@@ -138,9 +142,37 @@ TForm2* TForm1::createConstantsDialog()
 {
     auto* dialog = new TForm2(this);
     TForm2::setCurrent(dialog);
-    connect(dialog, &TForm2::left, this, &TForm1::DatenVollstaendig);
+    connect(dialog, &TForm2::left, this, &TForm1::constantsDialogLeft);
     connect(dialog, &TForm2::settingsReadFailed, Timer5, qOverload<>(&QTimer::start));
     return dialog;
+}
+
+void TForm1::settingsChangedOnDisk()
+{
+    const AppState& state = appState();
+    if (state.settingsFileError || state.dialogInitialised) {
+        settingsReloadPending = true;
+        return;
+    }
+    reloadSettings();
+    DatenVollstaendig();
+}
+
+void TForm1::constantsDialogLeft()
+{
+    if (settingsReloadPending && !appState().settingsFileError) {
+        settingsReloadPending = false;
+        reloadSettings();
+    }
+    DatenVollstaendig();
+}
+
+void TForm1::reloadSettings()
+{
+    SettingsRecord& record = appState().settings;
+    const QByteArray inMemory(reinterpret_cast<const char*>(&record), sizeof record);
+    if (inMemory != SettingsFile::lastImage()) return; // unsaved changes of ours stay
+    SettingsFile::read(record); // a record that cannot be read leaves ours as it is
 }
 
 void TForm1::Optionen_Aufruf()

@@ -9,6 +9,7 @@
 class QLineEdit;
 class QRadioButton;
 class QTimer;
+class SettingsWatcher;
 class TForm2;
 
 // Fluvano's windows and how data flows between them.
@@ -105,6 +106,16 @@ private:
     void connectInputs();
     void connectBanner();
     TForm2* createConstantsDialog();
+
+    // Another running Fluvano saved the settings file: take its record over
+    // and recalculate, unless a constants dialog holds the user's edits
+    // (then after that dialog is left) or the record in memory has changes
+    // of this window's that were not saved.
+    void settingsChangedOnDisk();
+    void constantsDialogLeft();
+    void reloadSettings();
+    SettingsWatcher* settingsWatcher = nullptr;
+    bool settingsReloadPending = false;
     bool Edit1KeyPress(QLineEdit* edit, QEvent* event);
     std::array<QRadioButton*, 6> differenceButtons() const;
     std::array<QRadioButton*, 6> materialButtons() const;

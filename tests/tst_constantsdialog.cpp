@@ -146,6 +146,39 @@ private Q_SLOTS:
         delete dialog.data();
     }
 
+    // A second Fluvano saves R max 30: 42,73 Pa/m of DN 25 is then too much
+    // and the next pipe, DN 32, is recommended. An open dialog's edits are
+    // never overwritten; its window takes the new record once it is left.
+    void anotherInstanceSaves_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("no dialog open") << QString();
+        QTest::newRow("dialog open, then cancelled") << QStringLiteral("cancel");
+    }
+    void anotherInstanceSaves()
+    {
+        QFETCH(QString, dialog);
+        TForm2* open = openOver(standardRecord());
+        if (dialog.isEmpty()) open->BitBtn2->click();
+        mainWindow->Edit1->setText(QStringLiteral("10"));
+        QCOMPARE(mainWindow->Panel1->text(), QStringLiteral("DN 25"));
+        if (!dialog.isEmpty()) open->Edit8->setText(QStringLiteral("150"));
+
+        SettingsRecord other = standardRecord();
+        other.rMax = 30;
+        QVERIFY(SettingsFile::write(other, SettingsFile::path())); // not through this process's record
+        if (!dialog.isEmpty()) {
+            QTest::qWait(300);
+            QCOMPARE(appState().settings.rMax, 100.0f);
+            QCOMPARE(open->Edit8->text(), QStringLiteral("150"));
+            QCOMPARE(mainWindow->Panel1->text(), QStringLiteral("DN 25"));
+            open->BitBtn2->click();
+        }
+        QTRY_COMPARE(mainWindow->Panel1->text(), QStringLiteral("DN 32"));
+        QCOMPARE(appState().settings.rMax, 30.0f);
+        QVERIFY(env->messages.isEmpty());
+    }
+
     void opensBesideMainWindowWithStoredValues()
     {
         SettingsRecord record = standardRecord();
