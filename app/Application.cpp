@@ -57,7 +57,8 @@ void setUpApplication(QApplication& application)
     font.setPixelSize(13);
     QApplication::setFont(font);
     Q_INIT_RESOURCE(resources);
-    QApplication::setWindowIcon(FormLook::iconPicture(QStringLiteral(":/images/fluvano.png")));
+    QApplication::setWindowIcon(
+        FormLook::iconPicture(QStringLiteral(":/images/fluvano.png"), application.devicePixelRatio()));
 
     const QLocale german(QLocale::German, QLocale::Germany);
     QLocale::setDefault(german);

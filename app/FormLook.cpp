@@ -50,9 +50,9 @@ namespace
     }
 } // namespace
 
-QPixmap picture(const QString& resource)
+QPixmap picture(const QString& resource, qreal devicePixelRatio)
 {
-    if (qApp && qApp->devicePixelRatio() > 1) {
+    if (devicePixelRatio > 1) {
         const QString sharp = variant(resource, QLatin1StringView("@2x"));
         if (QFile::exists(sharp)) {
             QPixmap pixmap = readPng(sharp);
@@ -63,23 +63,25 @@ QPixmap picture(const QString& resource)
     return readPng(resource);
 }
 
-QIcon iconPicture(const QString& resource)
+QIcon iconPicture(const QString& resource, qreal devicePixelRatio)
 {
     QIcon icon;
-    icon.addPixmap(picture(resource));
+    icon.addPixmap(picture(resource, devicePixelRatio));
     const QString disabled = variant(resource, QLatin1StringView("_disabled"));
-    if (QFile::exists(disabled)) icon.addPixmap(picture(disabled), QIcon::Disabled);
+    if (QFile::exists(disabled)) icon.addPixmap(picture(disabled, devicePixelRatio), QIcon::Disabled);
     return icon;
 }
 
 void applyPictures(QWidget* root)
 {
+    const qreal ratio = root->devicePixelRatio();
     const auto children = root->findChildren<QWidget*>();
     for (QWidget* child : children) {
         if (const QVariant name = child->property("picture"); name.isValid()) {
-            if (auto* label = qobject_cast<QLabel*>(child)) label->setPixmap(picture(name.toString()));
+            if (auto* label = qobject_cast<QLabel*>(child)) label->setPixmap(picture(name.toString(), ratio));
         } else if (const QVariant icon = child->property("iconPicture"); icon.isValid()) {
-            if (auto* button = qobject_cast<QAbstractButton*>(child)) button->setIcon(iconPicture(icon.toString()));
+            if (auto* button = qobject_cast<QAbstractButton*>(child))
+                button->setIcon(iconPicture(icon.toString(), ratio));
         }
     }
 }
@@ -116,20 +118,6 @@ QColor panelColor(const QWidget* panel)
 QColor buttonFace()
 {
     return QApplication::palette().color(QPalette::Button);
-}
-
-void fitCaptions(QWidget* root)
-{
-    const auto widgets = root->findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        if (widget->property("autoSize") == QVariant(false)) continue;
-        const auto* label = qobject_cast<QLabel*>(widget);
-        const bool caption
-            = (label && label->frameShape() == QFrame::NoFrame && label->pixmap().isNull() && !label->wordWrap())
-            || qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
-        if (caption && widget->sizeHint().width() > widget->width())
-            widget->resize(widget->sizeHint().width(), widget->height());
-    }
 }
 
 void tabToCheckedRadioButtons(QWidget* window)

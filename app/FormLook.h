@@ -25,10 +25,11 @@ void applyPixelFonts(QWidget* root);
 void applyPictures(QWidget* root);
 
 // A picture from the resources, read as PNG without consulting the image
-// plugins; on a high-density screen its name@2x.png variant where there is one.
-QPixmap picture(const QString& resource);
+// plugins; for a screen of more than one device pixel per pixel its
+// name@2x.png variant where there is one.
+QPixmap picture(const QString& resource, qreal devicePixelRatio);
 // An icon of such pictures: resource, and resource_disabled when present.
-QIcon iconPicture(const QString& resource);
+QIcon iconPicture(const QString& resource, qreal devicePixelRatio);
 
 void setTextColor(QWidget* widget, const QColor& color);
 QColor textColor(const QWidget* widget);
@@ -37,11 +38,6 @@ QColor textColor(const QWidget* widget);
 void setPanelColor(QWidget* panel, const QColor& color);
 QColor panelColor(const QWidget* panel);
 QColor buttonFace();
-
-// Widens plain labels, check boxes and radio buttons whose caption would be
-// cut off, as self-sizing captions do; a widget whose dynamic property
-// "autoSize" is false keeps its size and clips.
-void fitCaptions(QWidget* root);
 
 // Of each set of radio buttons only the checked one is reached by Tab; the
 // arrow keys move within the set.

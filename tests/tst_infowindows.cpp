@@ -594,6 +594,7 @@ private Q_SLOTS:
         QTest::newRow("logo") << QStringLiteral(":/images/logo.png") << QSize(200, 61);
         QTest::newRow("tick") << QStringLiteral(":/images/ok.png") << QSize(16, 16);
         QTest::newRow("door") << QStringLiteral(":/images/door.png") << QSize(16, 16);
+        QTest::newRow("close glyph") << QStringLiteral(":/images/close.png") << QSize(16, 16);
     }
     void pictures()
     {
@@ -605,6 +606,12 @@ private Q_SLOTS:
         auto w = env.createMainWindow();
         const QImage picture(path);
         QCOMPARE(picture.size(), size);
+        // On a screen of two device pixels per pixel: the picture drawn at
+        // twice the size, not the small one blown up.
+        const QPixmap sharp = FormLook::picture(path, 2);
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.size(), size * 2);
+        QCOMPARE(FormLook::picture(path, 1).size(), size);
         if (path.endsWith(QStringLiteral("logo.png"))) {
             QSet<QRgb> colours;
             for (int y = 0; y < picture.height(); ++y)
