@@ -1,5 +1,6 @@
 #include "sizing/Calculation.h"
 
+#include <atomic>
 #include <bit>
 #include <cfloat>
 #include <cmath>
@@ -123,7 +124,8 @@ namespace Calculation
 
 namespace
 {
-    unsigned long long runs = 0;
+    // Batches calculate on several threads.
+    std::atomic<unsigned long long> runs = 0;
 }
 
 unsigned long long runCount()
@@ -156,7 +158,7 @@ ArithmeticFault LAMBDA(CalcState& state, const SettingsRecord& settings, float& 
 
 ArithmeticFault Berechnen(CalcState& state, const SettingsRecord& settings, const PipeCatalogue& catalogue)
 {
-    ++runs;
+    runs.fetch_add(1, std::memory_order_relaxed);
     Arithmetic a;
     if (!a.store(
             state.massFlow, a.div(a.div(state.heatOutput, settings.heatCapacityInUse), state.temperatureDifference)))

@@ -9,6 +9,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <thread>
+#include <vector>
 
 namespace CsvBatch
 {
@@ -19,6 +21,9 @@ namespace
     constexpr char16_t Separator = u';';
     constexpr int InputColumns = 4;
     constexpr qsizetype FlushSize = 64 * 1024;
+    // Rows are read in batches of this many, whose results are computed on
+    // all cores and written in order.
+    constexpr qsizetype BatchRows = 4096;
 
     // Splits one line at semicolons; a field in double quotes may hold
     // semicolons and doubled quotes.
@@ -135,6 +140,42 @@ Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, c
     QByteArray buffer("\xEF\xBB\xBF");
     buffer += header().toUtf8();
 
+    const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    QList<QStringList> batch;
+    batch.reserve(BatchRows);
+    std::vector<QString> rows;
+    std::vector<char> computed;
+
+    // Every row stands alone: each thread takes every n-th.
+    auto flushBatch = [&] {
+        const std::size_t count = std::size_t(batch.size());
+        rows.assign(count, QString());
+        computed.assign(count, 0);
+        auto work = [&](std::size_t first) {
+            for (std::size_t i = first; i < count; i += threads) {
+                bool ok = false;
+                rows[i] = outputRow(batch[qsizetype(i)], settings, catalogue, ok);
+                computed[i] = ok;
+            }
+        };
+        {
+            std::vector<std::jthread> helpers;
+            for (unsigned t = 1; t < threads && t < count; ++t)
+                helpers.emplace_back(work, t);
+            work(0);
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            buffer += rows[i].toUtf8();
+            ++summary.rows;
+            if (!computed[i]) ++summary.notComputed;
+            if (buffer.size() >= FlushSize) {
+                summary.writeError = summary.writeError || out.write(buffer) != buffer.size();
+                buffer.clear();
+            }
+        }
+        batch.clear();
+    };
+
     bool firstLine = true;
     for (;;) {
         QByteArray bytes = in.readLine();
@@ -147,21 +188,15 @@ Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, c
             bytes.chop(1);
         const QString line = QString::fromUtf8(bytes);
         if (line.trimmed().isEmpty()) continue;
-        const QStringList fields = split(line);
+        QStringList fields = split(line);
         if (firstLine) {
             firstLine = false;
             if (!startsWithNumber(fields)) continue;
         }
-
-        bool computed = false;
-        buffer += outputRow(fields, settings, catalogue, computed).toUtf8();
-        ++summary.rows;
-        if (!computed) ++summary.notComputed;
-        if (buffer.size() >= FlushSize) {
-            summary.writeError = summary.writeError || out.write(buffer) != buffer.size();
-            buffer.clear();
-        }
+        batch.append(std::move(fields));
+        if (batch.size() == BatchRows) flushBatch();
     }
+    flushBatch();
     summary.writeError = summary.writeError || out.write(buffer) != buffer.size();
     return summary;
 }
