@@ -75,8 +75,7 @@ void TForm6::Anzeigen(const PipeOverview::Overview& overview, bool manualMode)
         const bool red[] = { false, false, row.tooFast, row.tooSteep };
         for (int c = Designation; c <= Gradient; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
-            item->setTextAlignment(
-                c == Designation ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter));
+            item->setTextAlignment(Qt::AlignVCenter | (c == Designation ? Qt::AlignLeft : Qt::AlignRight));
             if (red[c]) item->setBackground(FormLook::Red);
             if (r == overview.marked) {
                 QFont bold = StringGrid1->font();
