@@ -31,20 +31,25 @@ protected:
     }
 };
 
-// A small blue arrow before the marked pipe's designation.
-QIcon markerIcon(int size)
+// A small arrow before the marked pipe's designation: blue, and in the
+// highlighted text colour while the row is selected.
+QIcon markerIcon(int size, const QColor& selected)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath arrow;
-    arrow.moveTo(size * 0.2, size * 0.15);
-    arrow.lineTo(size * 0.85, size * 0.5);
-    arrow.lineTo(size * 0.2, size * 0.85);
-    arrow.closeSubpath();
-    painter.fillPath(arrow, FormLook::Blue);
-    return QIcon(pixmap);
+    QIcon icon;
+    for (const auto& [mode, colour] : { std::pair { QIcon::Normal, FormLook::Blue }, { QIcon::Selected, selected } }) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath arrow;
+        arrow.moveTo(size * 0.2, size * 0.1);
+        arrow.lineTo(size * 0.9, size * 0.5);
+        arrow.lineTo(size * 0.2, size * 0.9);
+        arrow.closeSubpath();
+        painter.fillPath(arrow, colour);
+        icon.addPixmap(pixmap, mode);
+    }
+    return icon;
 }
 
 } // namespace
@@ -64,7 +69,6 @@ TForm6::TForm6(QWidget* parent)
 
 void TForm6::Anzeigen(const PipeOverview::Overview& overview, bool manualMode)
 {
-    static const QIcon marker = markerIcon(10);
     StringGrid1->clearContents();
     StringGrid1->setRowCount(int(overview.rows.size()));
     pipes_.clear();
@@ -87,7 +91,7 @@ void TForm6::Anzeigen(const PipeOverview::Overview& overview, bool manualMode)
     }
     if (overview.marked >= 0 && overview.marked < overview.rows.size()) {
         QTableWidgetItem* designation = StringGrid1->item(overview.marked, Designation);
-        designation->setIcon(marker);
+        designation->setIcon(markerIcon(10, StringGrid1->palette().color(QPalette::HighlightedText)));
         const QString caption = ResultText::pipeCaption(manualMode);
         designation->setToolTip(caption);
         designation->setData(Qt::AccessibleTextRole, designation->text() + QStringLiteral(", ") + caption);
