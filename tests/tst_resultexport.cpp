@@ -89,6 +89,8 @@ private Q_SLOTS:
         QTest::newRow("heat output without selection") << u"edit"_s << WorkedExample;
         QTest::newRow("heat output with selection") << u"selection"_s << QStringList { u"10"_s };
         QTest::newRow("after an arithmetic fault") << u"fault"_s << WorkedExample;
+        QTest::newRow("inputs as typed") << u"typed"_s
+                                         << QStringList { u"Leistung: 2,5 kW"_s, u"Temperaturdifferenz: 8,5 K"_s };
     }
     void copy()
     {
@@ -98,6 +100,13 @@ private Q_SLOTS:
         if (situation == u"panel"_s) focus = w->Panel2;
         w->Edit1->deselect();
         if (situation == u"selection"_s) w->Edit1->selectAll();
+        if (situation == u"typed"_s) {
+            type(w->Edit1, u"2.5"_s);
+            w->RadioButton7->click();
+            type(w->Edit2, u"8,5"_s);
+            w->Edit2->deselect();
+            focus = w->Edit2;
+        }
         if (situation == u"fault"_s) {
             appState().settings.densityInUse = 0; // the mass flow changes, the volume flow fails
             w->RadioButton6->click();
@@ -108,8 +117,18 @@ private Q_SLOTS:
         QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QVERIFY(copied);
-        QCOMPARE(copied->text().split(u'\n', Qt::SkipEmptyParts), expected);
-        if (expected.size() == 1) return;
+        const QStringList lines = copied->text().split(u'\n', Qt::SkipEmptyParts);
+        if (situation == u"selection"_s) {
+            QCOMPARE(lines, expected);
+            return;
+        }
+        QCOMPARE(lines.mid(0, expected.size()), expected);
+        QCOMPARE(lines.mid(5, 4),
+            QStringList({ u"Rohrwiderstand R: "_s + w->Panel2->text() + u" Pa/m"_s,
+                u"Volumenstrom V: "_s + w->Panel3->text() + u" m³/h"_s,
+                u"Massenstrom m: "_s + w->Panel4->text() + u" kg/h"_s,
+                u"Geschwindigkeit w: "_s + w->Panel5->text() + u" m/s"_s }));
+        if (situation == u"typed"_s) return;
         const QString html = copied->html();
         for (const QString& cell : { u">DN 25<"_s, u">42,73<"_s, u">0,583<"_s, u">Massenstrom m<"_s })
             QVERIFY2(html.contains(cell), qPrintable(cell));
