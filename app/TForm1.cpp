@@ -12,9 +12,12 @@
 #include "info/TForm3.h"
 #include "info/TForm4.h"
 #include "info/TForm5.h"
+#include "sizing/TForm6.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QScreen>
 #include <QTimer>
 
 namespace
@@ -68,6 +71,7 @@ TForm1::TForm1(QWidget* parent)
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connectInputs();
     connectBanner();
+    connectActions();
     qApp->installEventFilter(new ActiveWindowAccelerators(this));
 
     FormLook::fitToControls(this, 10);
@@ -205,6 +209,48 @@ void TForm1::showEndWindow()
     connect(window, &TForm5::confirmed, Timer3, qOverload<>(&QTimer::start));
     connect(window, &TForm5::quitChosen, this, &TForm1::Beenden);
     present(window);
+}
+
+TForm6* TForm1::createPipeOverview()
+{
+    auto* window = new TForm6(this);
+    connect(window, &TForm6::pipeChosen, this, &TForm1::RohrUebernehmen);
+    // Beside the main window, on the side where the screen has room.
+    const QRect main = frameGeometry();
+    const int frame = main.width() - width();
+    QPoint at(main.right() + 1 + 8, main.top());
+    if (const QScreen* screen = this->screen();
+        screen && at.x() + window->width() + frame > screen->availableGeometry().right())
+        at.setX(std::max(screen->availableGeometry().left(), main.left() - 8 - window->width() - frame));
+    window->move(at);
+    return window;
+}
+
+void TForm1::ActionRohruebersichtExecute()
+{
+    if (!Form6) Form6 = createPipeOverview();
+    present(Form6);
+    refreshPipeOverview();
+    Form6->StringGrid1->setFocus();
+}
+
+// The result side (right of the divider, above the banner) offers the
+// result actions; the input side keeps the edits' own menus.
+void TForm1::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QRect results(Bevel1->x(), 0, width() - Bevel1->x(), Bevel1->geometry().bottom() + 1);
+    if (!results.contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    if (!ResultMenu) {
+        ResultMenu = new QMenu(this);
+        ResultMenu->setObjectName(QStringLiteral("ResultMenu"));
+        ResultMenu->addActions({ ActionKopieren, ActionDrucken, ActionPdf });
+        ResultMenu->addSeparator();
+        ResultMenu->addAction(ActionRohruebersicht);
+    }
+    ResultMenu->popup(event->globalPos());
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -2,23 +2,33 @@
 
 #include "ui_TForm1.h"
 
+#include "constants/SettingsRecord.h"
+#include "sizing/CalcState.h"
+#include "sizing/ResultText.h"
+
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLineEdit;
+class QMenu;
 class QRadioButton;
 class QTimer;
 class SettingsWatcher;
 class TForm2;
+class TForm6;
 
 // Fluvano's windows and how data flows between them.
 //
 // Dependencies point one way: app/ -> the windows -> the core.
 //   core (fluvano_core)  sizing/ catalogue, Calculation, NumberText;
 //                        constants/ SettingsRecord, SettingsFile. No widgets.
+//                        fluvano_report: sizing/ResultSheet (print, PDF).
 //   windows              constants/TForm2 (constants dialog), info/TForm3
-//                        (information), TForm4 and TForm5 (start, end).
+//                        (information), TForm4 and TForm5 (start, end),
+//                        sizing/TForm6 (pipe overview).
 //   app/                 TForm1, the main window, and what every window shares:
 //                        appState() (AppState.h: the SettingsRecord, the
 //                        settings-file error flag, the CalcState, the
@@ -32,9 +42,11 @@ class TForm2;
 // they are complete Berechnen runs Calculation::Berechnen and Anzeigen shows
 // the result. TForm2 edits the SettingsRecord in place and saves it (left()
 // lets TForm1 recalculate); TForm3 sets the two window flags; TForm4 and
-// TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(). Each
-// window TForm1 opens comes to the front with the keyboard; TForm2, TForm4
-// and TForm5 are its tool windows, whose accelerators ActiveWindowAccelerators
+// TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(); TForm6
+// shows the overview TForm1 hands it after each check and says pipeChosen().
+// Copy, print and PDF work on the result kept when Anzeigen shows it. Each
+// window TForm1 opens comes to the front with the keyboard; TForm2, TForm4,
+// TForm5 and TForm6 are its tool windows, whose accelerators ActiveWindowAccelerators
 // puts before TForm1's. Message boxes and links go through seams
 // (MessageBoxes, Links::setUrlOpener) that tests replace.
 //
@@ -42,6 +54,7 @@ class TForm2;
 //   app/TForm1.cpp            start-up, start window decision, close protocol
 //   sizing/MainInputs.cpp     inputs, key filter, completeness check, calculation
 //   sizing/ResultDisplay.cpp  result panels
+//   sizing/ResultActions.cpp  copy, print, PDF, pipe overview contents
 //   app/Banner.cpp            banner timers, banner link and hover colours
 class TForm1 : public QWidget, public Ui::TForm1
 {
@@ -80,6 +93,14 @@ public:
     void Anzeigen();
     void ErgebnisseLoeschen();
 
+    // Passing the result on (sizing/ResultActions.cpp; the overview window and
+    // the context menu in app/TForm1.cpp).
+    void ActionKopierenExecute();
+    void ActionDruckenExecute();
+    void ActionPdfExecute();
+    void ActionRohruebersichtExecute();
+    void RohrUebernehmen(int pipe); // a pipe taken in the overview
+
     // Banner (info/Banner.cpp).
     void Timer2Timer();
     void Timer3Timer();
@@ -93,6 +114,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // Found by their object names (tests check intervals and states).
@@ -101,6 +123,17 @@ private:
     QTimer* Timer3; // 1500 ms, starts the banner
     QTimer* Timer4; // 10 s, starts the banner
     QTimer* Timer5; // 200 ms, constants dialog after a settings-file error
+
+    // The result as the panels show it, with the inputs as entered and the
+    // constants it was computed with; empty while the panels are.
+    struct ShownResult {
+        ResultText::Inputs inputs;
+        CalcState calc;
+        SettingsRecord settings;
+    };
+    std::optional<ShownResult> shownResult;
+    QPointer<TForm6> Form6; // the pipe overview, once opened
+    QMenu* ResultMenu = nullptr; // the result side's context menu
 
     void FormClose(QCloseEvent* event);
     void connectInputs();
@@ -119,4 +152,11 @@ private:
     bool Edit1KeyPress(QLineEdit* edit, QEvent* event);
     std::array<QRadioButton*, 6> differenceButtons() const;
     std::array<QRadioButton*, 6> materialButtons() const;
+    void connectActions();
+    ResultText::Inputs enteredInputs() const;
+    void keepShownResult();
+    void dropShownResult();
+    void updateResultActions();
+    void refreshPipeOverview();
+    TForm6* createPipeOverview();
 };

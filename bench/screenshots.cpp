@@ -1,6 +1,7 @@
 // Pictures of the real windows for the README: the main window with the
-// worked example (10 kW, 15 K, medium-weight threaded pipe) and the constants
-// dialog, both with the standard settings. scripts/screenshots.sh runs it.
+// worked example (10 kW, 15 K, medium-weight threaded pipe), its result
+// menu, the pipe overview beside it and the constants dialog, all with the
+// standard settings. scripts/screenshots.sh runs it.
 //   fluvano-screenshots OUTPUT_DIRECTORY
 #include "app/AppState.h"
 #include "app/Application.h"
@@ -8,9 +9,13 @@
 #include "app/TForm1.h"
 #include "constants/SettingsFile.h"
 #include "constants/TForm2.h"
+#include "sizing/TForm6.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QMenu>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +30,23 @@ bool save(QWidget* window, const QString& path)
     if (!QTest::qWaitForWindowExposed(window)) return false;
     QTest::qWait(200); // let the first paints and any deferred layout settle
     if (!window->grab().save(path)) return false;
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// What the screen shows of these windows, frames and popups included.
+bool saveScreen(std::initializer_list<QWidget*> windows, const QString& path)
+{
+    QRect area;
+    for (QWidget* window : windows) {
+        if (!QTest::qWaitForWindowExposed(window)) return false;
+        area |= window->frameGeometry();
+    }
+    QTest::qWait(300);
+    area.adjust(-8, -8, 8, 8);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    area &= screen->geometry();
+    if (!screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path)) return false;
     std::printf("%s\n", qPrintable(path));
     return true;
 }
@@ -76,6 +98,25 @@ int main(int argc, char* argv[])
         return 1;
     }
     if (!save(&mainWindow, output.filePath(QStringLiteral("main-window.png")))) return 1;
+
+    // The result menu, opened by a right click on the R panel.
+    const QPoint at = mainWindow.Panel2->rect().center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, mainWindow.Panel2->mapToGlobal(at));
+    QApplication::sendEvent(mainWindow.Panel2, &click);
+    auto* menu = mainWindow.findChild<QMenu*>(QStringLiteral("ResultMenu"));
+    if (!menu || !menu->isVisible()) {
+        std::fprintf(stderr, "no result menu\n");
+        return 1;
+    }
+    menu->setActiveAction(mainWindow.ActionKopieren);
+    if (!saveScreen({ &mainWindow, menu }, output.filePath(QStringLiteral("context-menu.png")))) return 1;
+    menu->close();
+
+    mainWindow.ActionRohruebersicht->trigger();
+    auto* overview = mainWindow.findChild<TForm6*>();
+    if (!overview || !saveScreen({ &mainWindow, overview }, output.filePath(QStringLiteral("pipe-overview.png"))))
+        return 1;
+    overview->close();
 
     mainWindow.Optionen_Aufruf();
     TForm2* dialog = TForm2::current();

@@ -87,6 +87,11 @@ namespace
             if (pastes)
                 QObject::connect(action, &QAction::triggered, edit, [edit] { paste(edit, QClipboard::Clipboard); });
         }
+        // Commands the window gave the edit follow its own.
+        if (!edit->actions().isEmpty()) {
+            menu->addSeparator();
+            menu->addActions(edit->actions());
+        }
         menu->popup(event->globalPos());
         return true;
     }

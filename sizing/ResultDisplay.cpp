@@ -49,6 +49,7 @@ void TForm1::Anzeigen()
     FormLook::setTextColor(Label5, panels.overloaded() ? FormLook::Red : FormLook::Blue);
     Label5->adjustSize();
     describeValues({ Label5, Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 });
+    keepShownResult();
 }
 
 void TForm1::ErgebnisseLoeschen()
@@ -59,4 +60,5 @@ void TForm1::ErgebnisseLoeschen()
     FormLook::setPanelColor(Panel2, FormLook::buttonFace());
     FormLook::setPanelColor(Panel5, FormLook::buttonFace());
     describeValues({ Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 });
+    dropShownResult();
 }
