@@ -23,7 +23,8 @@ class TForm6;
 // Fluvano's windows and how data flows between them.
 //
 // Dependencies point one way: app/ -> the windows -> the core.
-//   core (fluvano_core)  sizing/ catalogue, Calculation, NumberText;
+//   core (fluvano_core)  sizing/ catalogue, Calculation, NumberText, the result
+//                        as text, the pipe overview, typed and CSV inputs;
 //                        constants/ SettingsRecord, SettingsFile. No widgets.
 //                        fluvano_report: sizing/ResultSheet (print, PDF).
 //   windows              constants/TForm2 (constants dialog), info/TForm3
@@ -44,7 +45,9 @@ class TForm6;
 // lets TForm1 recalculate); TForm3 sets the two window flags; TForm4 and
 // TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(); TForm6
 // shows the overview TForm1 hands it after each check and says pipeChosen().
-// Copy, print and PDF work on the result kept when Anzeigen shows it. Each
+// Copy, print and PDF work on the result kept when Anzeigen shows it. A
+// SettingsWatcher says when another Fluvano saved the settings file; TForm1
+// takes that record over and calculates again (settingsChangedOnDisk). Each
 // window TForm1 opens comes to the front with the keyboard; TForm2, TForm4,
 // TForm5 and TForm6 are its tool windows, whose accelerators ActiveWindowAccelerators
 // puts before TForm1's. Message boxes and links go through seams
