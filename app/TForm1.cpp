@@ -77,8 +77,15 @@ TForm1::TForm1(QWidget* parent)
     FormLook::fitToControls(this, 10);
     FormLook::centerOnScreen(this);
     FormLook::tabToCheckedRadioButtons(this);
-    for (QLabel* result : { Label5, Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 })
-        new FocusFrame(result);
+    // The results are reached by Tab through their focus frames, in the
+    // order of the form, between the manual diameter and the buttons.
+    QWidget* previous = Edit4;
+    for (QLabel* result : { Label5, Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 }) {
+        auto* frame = new FocusFrame(result);
+        setTabOrder(previous, frame);
+        previous = frame;
+    }
+    setTabOrder(previous, BitBtn2);
     // The heat output is typed over, as after Tab.
     Edit1->setFocus();
     Edit1->selectAll();

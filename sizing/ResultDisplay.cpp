@@ -2,24 +2,23 @@
 #include "app/TForm1.h"
 
 #include "app/AppState.h"
+#include "app/FocusFrame.h"
 #include "app/FormLook.h"
 #include "sizing/NumberText.h"
 #include "sizing/ResultText.h"
-
-#include <QAccessible>
 
 namespace
 {
 
 // A screen reader hears a result's caption as its name and the value it
-// shows as its description, and announces a changed description.
+// shows as its description; the result's focus frame, which takes the
+// keyboard for it, carries both and announces a changed value.
 void describeValues(std::initializer_list<QLabel*> results)
 {
     for (QLabel* result : results) {
         if (result->accessibleDescription() == result->text()) continue;
         result->setAccessibleDescription(result->text());
-        QAccessibleEvent changed(result, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
+        if (auto* frame = result->findChild<FocusFrame*>(QString(), Qt::FindDirectChildrenOnly)) frame->describe();
     }
 }
 
