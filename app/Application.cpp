@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "app/FormLook.h"
+#include "widgets/FormLook.h"
 
 #include <QApplication>
 #include <QFont>

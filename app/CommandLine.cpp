@@ -1,10 +1,10 @@
 #include "app/CommandLine.h"
 
-#include "constants/SettingsFile.h"
-#include "sizing/CsvBatch.h"
-#include "sizing/PipeCatalogue.h"
-#include "sizing/ResultSheet.h"
-#include "sizing/TypedInputs.h"
+#include "core/SettingsFile.h"
+#include "core/CsvBatch.h"
+#include "core/PipeCatalogue.h"
+#include "report/ResultSheet.h"
+#include "core/TypedInputs.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

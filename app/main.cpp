@@ -1,6 +1,6 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
-#include "app/TForm1.h"
+#include "forms/main/TForm1.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 // walk) in the same binary, and the worst walk is compared with it.
 #include "../tests/ReferenceCalculation.h"
 #include "Targets.h"
-#include "sizing/Calculation.h"
+#include "core/Calculation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // (reading, the main window's input rules, the calculation, the panel texts,
 // writing), and the same file through the real program as a script runs it.
 #include "Targets.h"
-#include "sizing/CsvBatch.h"
+#include "core/CsvBatch.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

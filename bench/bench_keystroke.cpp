@@ -1,10 +1,10 @@
 // One keystroke in the heat-output entry of the real main window, offscreen:
 // key filter, change event, completeness check, calculation, result panels.
 #include "Targets.h"
-#include "app/AppState.h"
-#include "app/MessageBoxes.h"
-#include "app/TForm1.h"
-#include "constants/SettingsFile.h"
+#include "core/AppState.h"
+#include "widgets/MessageBoxes.h"
+#include "forms/main/TForm1.h"
+#include "core/SettingsFile.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -16,4 +16,4 @@ mkdir -p docs
 # 96 dpi, as the forms are laid out in pixels; 24-bit colour.
 QT_QPA_PLATFORM=xcb xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
     sh -c 'openbox >/dev/null 2>&1 & sleep 1; "$0" "$@"; status=$?; kill $! 2>/dev/null; exit $status' \
-    "$dir/bench/fluvano-screenshots" docs
+    "$dir/tools/fluvano-screenshots" docs

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FormLook.h"
-#include "app/TForm1.h"
+#include "widgets/FormLook.h"
+#include "forms/main/TForm1.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -4,11 +4,11 @@
 // own: ten Colebrook iterations every time, and each pipe's inner-diameter
 // text read anew in every walk. Shared by the identity test and the benchmark.
 
-#include "constants/SettingsRecord.h"
-#include "sizing/CalcState.h"
-#include "sizing/Calculation.h"
-#include "sizing/NumberText.h"
-#include "sizing/PipeCatalogue.h"
+#include "core/SettingsRecord.h"
+#include "core/CalcState.h"
+#include "core/Calculation.h"
+#include "core/NumberText.h"
+#include "core/PipeCatalogue.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/TForm1.h"
-#include "constants/SettingsFile.h"
-#include "info/Links.h"
+#include "core/AppState.h"
+#include "forms/main/TForm1.h"
+#include "core/SettingsFile.h"
+#include "widgets/Links.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,13 +3,13 @@
 // order, every accelerator, and readable colours when the desktop is dark.
 #include "TestSupport.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/Application.h"
-#include "app/FocusFrame.h"
-#include "app/TForm1.h"
-#include "constants/TForm2.h"
-#include "info/TForm4.h"
-#include "info/TForm5.h"
+#include "widgets/FocusFrame.h"
+#include "forms/main/TForm1.h"
+#include "forms/constants/TForm2.h"
+#include "forms/info/TForm4.h"
+#include "forms/info/TForm5.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/TForm1.h"
-#include "info/Links.h"
+#include "core/AppState.h"
+#include "widgets/FormLook.h"
+#include "forms/main/TForm1.h"
+#include "widgets/Links.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "sizing/Calculation.h"
+#include "core/Calculation.h"
 
 #include <QTest>
 

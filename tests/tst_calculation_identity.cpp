@@ -3,7 +3,7 @@
 // field of the state and end with the same fault.
 #include "ReferenceCalculation.h"
 
-#include "sizing/Calculation.h"
+#include "core/Calculation.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "sizing/PipeCatalogue.h"
+#include "core/PipeCatalogue.h"
 
 #include <QTest>
 

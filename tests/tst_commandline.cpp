@@ -1,7 +1,7 @@
 // The real fluvano executable run from the command line: a copy of it in a
 // temporary folder with its settings file beside it, no display, no
 // platform set.
-#include "constants/SettingsFile.h"
+#include "core/SettingsFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,13 +1,13 @@
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/TForm1.h"
-#include "constants/SettingsFile.h"
-#include "info/Links.h"
-#include "info/TForm3.h"
-#include "info/TForm4.h"
-#include "info/TForm5.h"
+#include "core/AppState.h"
+#include "widgets/FormLook.h"
+#include "forms/main/TForm1.h"
+#include "core/SettingsFile.h"
+#include "widgets/Links.h"
+#include "forms/info/TForm3.h"
+#include "forms/info/TForm4.h"
+#include "forms/info/TForm5.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "info/Links.h"
+#include "widgets/Links.h"
 
 #include <QApplication>
 #include <QDesktopServices>

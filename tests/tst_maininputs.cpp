@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/TForm1.h"
-#include "constants/TForm2.h"
-#include "sizing/Calculation.h"
+#include "core/AppState.h"
+#include "widgets/FormLook.h"
+#include "forms/main/TForm1.h"
+#include "forms/constants/TForm2.h"
+#include "core/Calculation.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/Application.h"
-#include "app/TForm1.h"
-#include "constants/Settings.h"
-#include "constants/SettingsFile.h"
-#include "constants/TForm2.h"
-#include "info/Links.h"
-#include "info/TForm4.h"
-#include "info/TForm5.h"
+#include "forms/main/TForm1.h"
+#include "forms/constants/Settings.h"
+#include "core/SettingsFile.h"
+#include "forms/constants/TForm2.h"
+#include "widgets/Links.h"
+#include "forms/info/TForm4.h"
+#include "forms/info/TForm5.h"
 
 #include <QAbstractButton>
 #include <QApplication>

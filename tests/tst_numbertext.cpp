@@ -1,4 +1,4 @@
-#include "sizing/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QTest>
 

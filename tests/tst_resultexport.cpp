@@ -4,12 +4,12 @@
 // R 42,73 Pa/m, 0,583 m³/h, 573 kg/h, 0,279 m/s; DN 10 to DN 20 over Rmax).
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/FormLook.h"
-#include "app/TForm1.h"
-#include "sizing/PipeOverview.h"
-#include "sizing/ResultActions.h"
-#include "sizing/TForm6.h"
+#include "core/AppState.h"
+#include "widgets/FormLook.h"
+#include "forms/main/TForm1.h"
+#include "core/PipeOverview.h"
+#include "forms/main/ResultActions.h"
+#include "forms/overview/TForm6.h"
 
 #include <QClipboard>
 #include <QMenu>

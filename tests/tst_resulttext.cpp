@@ -2,9 +2,9 @@
 // the pipe overview. Expected numbers come from the worked example (10 kW,
 // 15 K, medium-weight threaded pipe, standard constants) and from an
 // independent float32 evaluation of the same formulas.
-#include "sizing/Calculation.h"
-#include "sizing/PipeOverview.h"
-#include "sizing/ResultText.h"
+#include "core/Calculation.h"
+#include "core/PipeOverview.h"
+#include "core/ResultText.h"
 
 #include <QTest>
 #include <QXmlStreamReader>

@@ -2,7 +2,7 @@
 // saves over and over leaves a complete record, one of those it wrote.
 #include "TestSupport.h"
 
-#include "constants/SettingsFile.h"
+#include "core/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,12 +5,12 @@
 #include "DisplayChecks.h"
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/TForm1.h"
-#include "constants/Settings.h"
-#include "constants/SettingsFile.h"
-#include "constants/TForm2.h"
-#include "sizing/Calculation.h"
+#include "core/AppState.h"
+#include "forms/main/TForm1.h"
+#include "forms/constants/Settings.h"
+#include "core/SettingsFile.h"
+#include "forms/constants/TForm2.h"
+#include "core/Calculation.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "constants/SettingsFile.h"
+#include "core/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // A second Fluvano saving the settings file is noticed; our own saves are not.
-#include "constants/SettingsFile.h"
-#include "constants/SettingsWatcher.h"
+#include "core/SettingsFile.h"
+#include "core/SettingsWatcher.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,185 @@
+#include "core/SettingsFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+namespace SettingsFile
+{
+
+namespace
+{
+
+    struct Override {
+        QString directory;
+        QString configDirectory;
+    };
+
+    Override& pointedTo()
+    {
+        static Override where;
+        return where;
+    }
+
+    std::optional<Location>& decided()
+    {
+        static std::optional<Location> location;
+        return location;
+    }
+
+    QByteArray& remembered()
+    {
+        static QByteArray image;
+        return image;
+    }
+
+    QString withTrailingSeparator(QString directory)
+    {
+        const QChar separator = QDir::separator();
+        if (!directory.endsWith(separator) && !directory.endsWith(u'/')) directory += separator;
+        return directory;
+    }
+
+    bool canCreateFilesIn(const QString& directory)
+    {
+        QTemporaryFile probe(directory + QStringLiteral(".Fluvano-XXXXXX"));
+        return probe.open();
+    }
+
+    QByteArray image(const SettingsRecord& record)
+    {
+        return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+    }
+
+} // namespace
+
+QString fileName()
+{
+    return QStringLiteral("Fluvano.qel");
+}
+
+QString Location::readPath() const
+{
+    if (defaultsPath.isEmpty() || QFile::exists(writePath) || !QFile::exists(defaultsPath)) return writePath;
+    return defaultsPath;
+}
+
+Location locate(const QString& programDirectory, const QString& configDirectory)
+{
+    const QString program = withTrailingSeparator(QDir::toNativeSeparators(programDirectory));
+    if (configDirectory.isEmpty() || canCreateFilesIn(program)) return { program, program + fileName(), {}, false };
+    const QString user = withTrailingSeparator(QDir::toNativeSeparators(configDirectory + QStringLiteral("/fluvano")));
+    return { user, user + fileName(), program + fileName(), true };
+}
+
+Location location()
+{
+    if (!decided()) {
+        const Override& where = pointedTo();
+        if (where.directory.isEmpty())
+            decided() = locate(QCoreApplication::applicationDirPath(),
+                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        else if (where.configDirectory.isEmpty())
+            decided() = Location { where.directory, where.directory + fileName(), {}, false };
+        else
+            decided() = locate(where.directory, where.configDirectory);
+    }
+    return *decided();
+}
+
+void setDirectory(const QString& directory, const QString& configDirectory)
+{
+    pointedTo() = directory.isEmpty() ? Override {} : Override { withTrailingSeparator(directory), configDirectory };
+    decided().reset();
+    remembered().clear();
+}
+
+QString directory()
+{
+    return location().directory;
+}
+
+QString path()
+{
+    return location().writePath;
+}
+
+QString readPath()
+{
+    return location().readPath();
+}
+
+ReadResult read(SettingsRecord& record, const QString& filePath)
+{
+    QFile file(filePath);
+    if (!file.exists()) return ReadResult::Missing;
+    if (!file.open(QIODevice::ReadOnly)) return ReadResult::Failed;
+    char image[sizeof(SettingsRecord)];
+    if (file.read(image, sizeof image) != qint64(sizeof image)) return ReadResult::Failed;
+    std::memcpy(&record, image, sizeof image);
+    return ReadResult::Ok;
+}
+
+ReadResult read(SettingsRecord& record)
+{
+    const ReadResult result = read(record, readPath());
+    if (result == ReadResult::Ok) remembered() = image(record);
+    return result;
+}
+
+WriteResult write(const SettingsRecord& record, const QString& filePath)
+{
+    QSaveFile file(filePath);
+    // Unbuffered, so that a short write (disk full, file size limit) shows in
+    // write()'s result instead of being lost in a later flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return { false, filePath, file.errorString() };
+    errno = 0;
+    if (file.write(reinterpret_cast<const char*>(&record), sizeof record) != qint64(sizeof record)) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
+        file.cancelWriting();
+        return { false, filePath, reason };
+    }
+    if (!file.commit()) return { false, filePath, file.errorString() };
+    return { true, filePath, {} };
+}
+
+WriteResult write(const SettingsRecord& record)
+{
+    const Location where = location();
+    if (where.perUser && !QDir().mkpath(where.directory)) {
+        const QString reason = qt_error_string(errno);
+        return { false, where.writePath, reason };
+    }
+    WriteResult result = write(record, where.writePath);
+    if (result) remembered() = image(record);
+    return result;
+}
+
+QByteArray lastImage()
+{
+    return remembered();
+}
+
+QString readErrorMessage(const QString& directory)
+{
+    return QStringLiteral("FEHLER! Datei Fluvano.qel (Einstellungen/Vorgaben) im Verzeichnis \r") + directory
+        + QStringLiteral(" fehlt oder ist beschädigt. \r\rBitte umgehend bei den Konstanten Standardwerte setzten "
+                         "und Speichern.\r");
+}
+
+QString writeErrorMessage(const QString& path, const QString& reason)
+{
+    QString message = QStringLiteral("Fehler bei Datenträgerzugriff.");
+    for (const QString& line : { path, reason })
+        if (!line.isEmpty()) message += u'\r' + line;
+    return message;
+}
+
+} // namespace SettingsFile

@@ -1,0 +1,32 @@
+#include "forms/constants/Settings.h"
+
+#include "core/AppState.h"
+#include "widgets/MessageBoxes.h"
+#include "core/SettingsFile.h"
+
+namespace Settings
+{
+
+bool Vorgaben_einlesen(QWidget* parent)
+{
+    if (SettingsFile::read(appState().settings) == SettingsFile::ReadResult::Ok) return true;
+    Lesefehler(true, parent);
+    return false;
+}
+
+void Lesefehler(bool showMessage, QWidget* parent)
+{
+    appState().settingsFileError = true;
+    if (showMessage) MessageBoxes::plain(parent, SettingsFile::readErrorMessage(SettingsFile::directory()));
+}
+
+void Vorgaben_Speichern(QWidget* parent)
+{
+    const SettingsFile::WriteResult saved = SettingsFile::write(appState().settings);
+    if (saved)
+        appState().settingsFileError = false;
+    else
+        MessageBoxes::error(parent, SettingsFile::writeErrorMessage(saved.path, saved.reason));
+}
+
+} // namespace Settings

@@ -1,0 +1,300 @@
+#include "forms/main/TForm1.h"
+
+#include "widgets/Accelerators.h"
+#include "core/AppState.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/FormLook.h"
+#include "forms/constants/Settings.h"
+#include "core/SettingsFile.h"
+#include "core/SettingsWatcher.h"
+#include "forms/constants/TForm2.h"
+#include "widgets/Links.h"
+#include "forms/info/TForm3.h"
+#include "forms/info/TForm4.h"
+#include "forms/info/TForm5.h"
+#include "forms/overview/TForm6.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+namespace
+{
+
+QTimer* makeTimer(QObject* owner, const char* name, int interval)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QLatin1StringView(name));
+    timer->setInterval(interval);
+    // A coarse timer may fire up to 5 % early.
+    timer->setTimerType(Qt::PreciseTimer);
+    return timer;
+}
+
+// Brings a window that opens to the front with the keyboard, so that its
+// accelerators, Enter and typing work at once; its focused control is the
+// one it set itself.
+void present(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent)
+    , Timer1(makeTimer(this, "Timer1", 500))
+    , Timer2(makeTimer(this, "Timer2", 130))
+    , Timer3(makeTimer(this, "Timer3", 1500))
+    , Timer4(makeTimer(this, "Timer4", 10000))
+    , Timer5(makeTimer(this, "Timer5", 200))
+{
+    // The pictures are compiled into the static window library; nothing else
+    // would make the linker keep them.
+    Q_INIT_RESOURCE(resources);
+    setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint);
+    FormLook::applyPixelFonts(this);
+    FormLook::applyPictures(this);
+    UpDown2->setBuddy(Edit1);
+    UpDown1->setBuddy(Edit5);
+
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer5, &QTimer::timeout, this, &TForm1::Timer5Timer);
+    connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::Optionen_Aufruf);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connectInputs();
+    connectBanner();
+    connectActions();
+    qApp->installEventFilter(new ActiveWindowAccelerators(this));
+
+    FormLook::fitToControls(this, 10);
+    FormLook::centerOnScreen(this);
+    FormLook::tabToCheckedRadioButtons(this);
+    // The results are reached by Tab through their focus frames, in the
+    // order of the form, between the manual diameter and the buttons.
+    QWidget* previous = Edit4;
+    for (QLabel* result : { Label5, Panel1, Panel6, Panel2, Panel3, Panel4, Panel5 }) {
+        auto* frame = new FocusFrame(result);
+        setTabOrder(previous, frame);
+        previous = frame;
+    }
+    setTabOrder(previous, BitBtn2);
+    // The heat output is typed over, as after Tab.
+    Edit1->setFocus();
+    Edit1->selectAll();
+
+    Timer1->start();
+    Timer4->start();
+    Startprozeduren();
+    settingsWatcher = new SettingsWatcher(this);
+    connect(settingsWatcher, &SettingsWatcher::changedOnDisk, this, &TForm1::settingsChangedOnDisk);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::Startprozeduren()
+{
+    AppState& state = appState();
+    state.creating = true;
+    WerteVorgeben();
+    Vorg_Einlesen();
+    state.creating = false;
+}
+
+void TForm1::WerteVorgeben()
+{
+    Label26->setText(Links::bannerText());
+    Label5->clear();
+    appState().calc.selectedPipe = 1;
+    appState().catalogue.fill();
+}
+
+void TForm1::Vorg_Einlesen()
+{
+    AppState& state = appState();
+    if (!Settings::Vorgaben_einlesen(this)) {
+        Timer5->start();
+        return;
+    }
+    state.calc.material = state.settings.materialIndex;
+    const int material = state.settings.materialIndex;
+    if (material >= 1 && material <= 6) {
+        materialButtons()[material - 1]->setChecked(true);
+        RohrClick();
+    }
+}
+
+void TForm1::Timer1Timer()
+{
+    Timer1->stop();
+    const AppState& state = appState();
+    if (state.settings.hideStartWindow != 0 || state.settingsFileError) {
+        Timer3->start();
+        return;
+    }
+    showStartWindow();
+}
+
+void TForm1::Timer5Timer()
+{
+    Timer5->stop();
+    present(createConstantsDialog());
+}
+
+TForm2* TForm1::createConstantsDialog()
+{
+    auto* dialog = new TForm2(this);
+    TForm2::setCurrent(dialog);
+    connect(dialog, &TForm2::left, this, &TForm1::constantsDialogLeft);
+    connect(dialog, &TForm2::settingsReadFailed, Timer5, qOverload<>(&QTimer::start));
+    return dialog;
+}
+
+void TForm1::settingsChangedOnDisk()
+{
+    const AppState& state = appState();
+    if (state.settingsFileError || state.dialogInitialised) {
+        settingsReloadPending = true;
+        return;
+    }
+    reloadSettings();
+    DatenVollstaendig();
+}
+
+void TForm1::constantsDialogLeft()
+{
+    if (settingsReloadPending && !appState().settingsFileError) {
+        settingsReloadPending = false;
+        reloadSettings();
+    }
+    DatenVollstaendig();
+}
+
+void TForm1::reloadSettings()
+{
+    SettingsRecord& record = appState().settings;
+    const QByteArray inMemory(reinterpret_cast<const char*>(&record), sizeof record);
+    if (inMemory != SettingsFile::lastImage()) return; // unsaved changes of ours stay
+    SettingsFile::read(record); // a record that cannot be read leaves ours as it is
+}
+
+void TForm1::Optionen_Aufruf()
+{
+    if (appState().dialogInitialised && TForm2::current()) {
+        present(TForm2::current());
+        return;
+    }
+    TForm2* dialog = createConstantsDialog();
+    present(dialog);
+    dialog->Startprozeduren();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    auto* window = new TForm3(this);
+    present(window);
+    window->Startprozeduren();
+}
+
+void TForm1::showStartWindow()
+{
+    auto* window = new TForm4(this);
+    connect(window, &TForm4::confirmed, Timer3, qOverload<>(&QTimer::start));
+    present(window);
+}
+
+void TForm1::showEndWindow()
+{
+    auto* window = new TForm5(this);
+    connect(window, &TForm5::confirmed, Timer3, qOverload<>(&QTimer::start));
+    connect(window, &TForm5::quitChosen, this, &TForm1::Beenden);
+    present(window);
+}
+
+TForm6* TForm1::createPipeOverview()
+{
+    auto* window = new TForm6(this);
+    connect(window, &TForm6::pipeChosen, this, &TForm1::RohrUebernehmen);
+    // Beside the main window, on the side where the screen has room.
+    const QRect main = frameGeometry();
+    const int frame = main.width() - width();
+    QPoint at(main.right() + 1 + 8, main.top());
+    if (const QScreen* screen = this->screen();
+        screen && at.x() + window->width() + frame > screen->availableGeometry().right())
+        at.setX(std::max(screen->availableGeometry().left(), main.left() - 8 - window->width() - frame));
+    window->move(at);
+    return window;
+}
+
+void TForm1::ActionRohruebersichtExecute()
+{
+    if (!Form6) Form6 = createPipeOverview();
+    present(Form6);
+    refreshPipeOverview();
+    Form6->StringGrid1->setFocus();
+}
+
+// The result side (right of the divider, above the banner) offers the
+// result actions; the input side keeps the edits' own menus.
+void TForm1::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QRect results(Bevel1->x(), 0, width() - Bevel1->x(), Bevel1->geometry().bottom() + 1);
+    if (!results.contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    if (!ResultMenu) {
+        ResultMenu = new QMenu(this);
+        ResultMenu->setObjectName(QStringLiteral("ResultMenu"));
+        ResultMenu->addActions({ ActionKopieren, ActionDrucken, ActionPdf });
+        ResultMenu->addSeparator();
+        ResultMenu->addAction(ActionRohruebersicht);
+    }
+    ResultMenu->popup(event->globalPos());
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose(event);
+}
+
+void TForm1::FormClose(QCloseEvent* event)
+{
+    const AppState& state = appState();
+    if (state.quitting || state.settings.hideEndWindow != 0) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    showEndWindow();
+}
+
+void TForm1::Beenden()
+{
+    appState().quitting = true;
+    close();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && (edit == Edit1 || edit == Edit2 || edit == Edit4))
+        return Edit1KeyPress(edit, event);
+    return QWidget::eventFilter(watched, event);
+}
+
+std::array<QRadioButton*, 6> TForm1::differenceButtons() const
+{
+    return { RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6 };
+}
+
+std::array<QRadioButton*, 6> TForm1::materialButtons() const
+{
+    return { RadioButton11, RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16 };
+}

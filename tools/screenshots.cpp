@@ -1,0 +1,125 @@
+// Pictures of the real windows for the README: the main window with the
+// worked example (10 kW, 15 K, medium-weight threaded pipe), its result
+// menu, the pipe overview beside it and the constants dialog, all with the
+// standard settings. scripts/screenshots.sh runs it.
+//   fluvano-screenshots OUTPUT_DIRECTORY
+#include "core/AppState.h"
+#include "app/Application.h"
+#include "widgets/MessageBoxes.h"
+#include "forms/main/TForm1.h"
+#include "core/SettingsFile.h"
+#include "forms/constants/TForm2.h"
+#include "forms/overview/TForm6.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QMenu>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace
+{
+
+bool save(QWidget* window, const QString& path)
+{
+    if (!QTest::qWaitForWindowExposed(window)) return false;
+    QTest::qWait(200); // let the first paints and any deferred layout settle
+    if (!window->grab().save(path)) return false;
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// What the screen shows of these windows, frames and popups included.
+bool saveScreen(std::initializer_list<QWidget*> windows, const QString& path)
+{
+    QRect area;
+    for (QWidget* window : windows) {
+        if (!QTest::qWaitForWindowExposed(window)) return false;
+        area |= window->frameGeometry();
+    }
+    QTest::qWait(300);
+    area.adjust(-8, -8, 8, 8);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    area &= screen->geometry();
+    if (!screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path)) return false;
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: fluvano-screenshots OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir output(arguments.at(1));
+    if (!output.exists() && !QDir().mkpath(output.path())) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(output.path()));
+        return 1;
+    }
+
+    // The standard settings in a scratch folder, so that the pictures do not
+    // depend on anyone's own constants; a message box would be a failure.
+    QTemporaryDir settingsDir;
+    SettingsFile::setDirectory(settingsDir.path());
+    SettingsRecord standard {};
+    standard.applyStandardValues(false);
+    standard.hideStartWindow = 1;
+    standard.hideEndWindow = 1;
+    if (!settingsDir.isValid() || !SettingsFile::write(standard)) {
+        std::fprintf(stderr, "cannot write the settings file\n");
+        return 1;
+    }
+    int messages = 0;
+    MessageBoxes::setHandler([&messages](QWidget*, const MessageBoxes::Request& request) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
+        ++messages;
+    });
+
+    TForm1 mainWindow;
+    mainWindow.findChild<QTimer*>(QStringLiteral("Timer4"))->stop(); // no banner scrolling while the pictures are taken
+    mainWindow.show();
+    if (!QTest::qWaitForWindowExposed(&mainWindow)) return 1;
+    mainWindow.Edit1->setFocus();
+    mainWindow.Edit1->selectAll();
+    QTest::keyClicks(mainWindow.Edit1, QStringLiteral("10"));
+    if (mainWindow.Panel1->text() != QStringLiteral("DN 25")) {
+        std::fprintf(stderr, "the main window does not show the worked example\n");
+        return 1;
+    }
+    if (!save(&mainWindow, output.filePath(QStringLiteral("main-window.png")))) return 1;
+
+    // The result menu, opened by a right click on the R panel.
+    const QPoint at = mainWindow.Panel2->rect().center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, mainWindow.Panel2->mapToGlobal(at));
+    QApplication::sendEvent(mainWindow.Panel2, &click);
+    auto* menu = mainWindow.findChild<QMenu*>(QStringLiteral("ResultMenu"));
+    if (!menu || !menu->isVisible()) {
+        std::fprintf(stderr, "no result menu\n");
+        return 1;
+    }
+    menu->setActiveAction(mainWindow.ActionKopieren);
+    if (!saveScreen({ &mainWindow, menu }, output.filePath(QStringLiteral("context-menu.png")))) return 1;
+    menu->close();
+
+    mainWindow.ActionRohruebersicht->trigger();
+    auto* overview = mainWindow.findChild<TForm6*>();
+    if (!overview || !saveScreen({ &mainWindow, overview }, output.filePath(QStringLiteral("pipe-overview.png"))))
+        return 1;
+    overview->close();
+
+    mainWindow.Optionen_Aufruf();
+    TForm2* dialog = TForm2::current();
+    if (!dialog || !save(dialog, output.filePath(QStringLiteral("constants-dialog.png")))) return 1;
+    return messages == 0 ? 0 : 1;
+}
