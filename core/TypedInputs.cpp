@@ -1,9 +1,9 @@
 #include "core/TypedInputs.h"
 
 #include "core/Calculation.h"
+#include "core/InputRules.h"
 #include "core/NumberText.h"
 
-#include <cfloat>
 #include <optional>
 
 namespace TypedInputs
@@ -12,21 +12,19 @@ namespace TypedInputs
 namespace
 {
 
-    constexpr long double MaxHeatOutputKw = 100000;
-    constexpr int MaterialButtons = 6;
+    // A field as the entry would hold it, read as a number (empty: 0).
+    struct Number {
+        QString text;
+        long double value = 0;
+        bool ok = true;
+    };
 
-    // The text as the numeric key filter would have let it into an entry;
-    // nullopt when it would have dropped a character.
-    std::optional<QString> typed(const QString& text)
+    Number number(const QString& field)
     {
-        QString result = text.trimmed();
-        for (qsizetype i = 0; i < result.size(); ++i) {
-            const QChar c = result.at(i);
-            const std::optional<QChar> passed = NumberText::filterKey(c);
-            if (!passed || *passed == u'\b') return std::nullopt;
-            if (*passed != c) result[i] = *passed;
-        }
-        return result;
+        const std::optional<QString> text = InputRules::typed(field);
+        if (!text) return { field.trimmed(), 0, false };
+        const std::optional<long double> value = InputRules::fieldValue(*text);
+        return { *text, value.value_or(0), value.has_value() };
     }
 
     QString faulty(const QString& field)
@@ -34,9 +32,32 @@ namespace
         return QStringLiteral("Fehlerhafte Eingabe! (") + field + u')';
     }
 
-    float toFloat(long double value)
+    QString gapReason(InputRules::Gap gap, const Number& heat, const Number& difference)
     {
-        return value > FLT_MAX ? FLT_MAX : float(value);
+        switch (gap) {
+        case InputRules::Gap::None:
+            break;
+        case InputRules::Gap::HeatOutput:
+            return heat.text.isEmpty() ? QStringLiteral("Leistung fehlt") : QStringLiteral("Leistung ist 0");
+        case InputRules::Gap::HeatOutputTooLarge:
+            return QStringLiteral("Leistung über 100.000 kW");
+        case InputRules::Gap::InnerDiameter:
+            return QStringLiteral("Innen-Nennweite ist 0");
+        case InputRules::Gap::TemperatureDifference:
+            return difference.text.isEmpty() ? QStringLiteral("Temperaturdifferenz fehlt")
+                                             : QStringLiteral("Temperaturdifferenz ist 0");
+        }
+        return {};
+    }
+
+    // A chosen diameter that is a catalogue pipe of the material shows that
+    // pipe's designation, any other none.
+    int catalogueSlot(const PipeCatalogue& catalogue, int material, float diameter)
+    {
+        const int count = catalogue.pipeCount(material);
+        for (int i = 1; i <= count; ++i)
+            if (float(NumberText::read(catalogue.innerDiameterText(material, i)).value_or(0)) == diameter) return i;
+        return 0;
     }
 
 } // namespace
@@ -46,27 +67,6 @@ Outcome evaluate(const Fields& fields, const SettingsRecord& settings, const Pip
     Outcome outcome;
     const bool manual = !fields.innerDiameter.trimmed().isEmpty();
 
-    // Each field as the entry would hold it and read as a number (empty: 0).
-    struct Number {
-        QString text;
-        long double value = 0;
-        bool ok = true;
-    };
-    auto number = [](const QString& field) {
-        Number n;
-        const auto text = typed(field);
-        if (!text) {
-            n.text = field.trimmed();
-            n.ok = false;
-            return n;
-        }
-        n.text = *text;
-        if (n.text.isEmpty()) return n;
-        const auto value = NumberText::read(n.text);
-        n.ok = value.has_value();
-        n.value = value.value_or(0);
-        return n;
-    };
     const Number heat = number(fields.heatOutput);
     const Number difference = number(fields.temperatureDifference);
     const Number diameter = number(fields.innerDiameter);
@@ -85,53 +85,23 @@ Outcome evaluate(const Fields& fields, const SettingsRecord& settings, const Pip
         outcome.reason = faulty(QStringLiteral("Innen-Nennweite"));
         return outcome;
     }
-
-    const QString materialText = fields.material.trimmed();
-    bool isInteger = !materialText.isEmpty();
-    for (QChar c : materialText)
-        isInteger = isInteger && c >= u'0' && c <= u'9';
-    const int material = isInteger && materialText.size() <= 2 ? materialText.toInt() : 0;
-    if (materialText.isEmpty()) {
-        outcome.reason = QStringLiteral("Rohrmaterial fehlt");
-        return outcome;
-    }
-    if (material < 1 || material > MaterialButtons) {
-        outcome.reason = QStringLiteral("Unbekanntes Rohrmaterial (1 bis 6)");
+    const InputRules::MaterialChoice material = InputRules::material(fields.material);
+    if (!material.reason.isEmpty()) {
+        outcome.reason = material.reason;
         return outcome;
     }
 
     CalcState& calc = outcome.calc;
-    calc.heatOutput = toFloat(heat.value * 1000);
-    calc.temperatureDifference = toFloat(difference.value);
-    calc.material = material;
+    calc.heatOutput = InputRules::toFloat(heat.value * 1000);
+    calc.temperatureDifference = InputRules::toFloat(difference.value);
+    calc.material = material.material;
     calc.manualMode = manual;
-    calc.manualDiameter = toFloat(diameter.value);
+    calc.manualDiameter = InputRules::toFloat(diameter.value);
 
-    if (calc.heatOutput == 0) {
-        outcome.reason = heat.text.isEmpty() ? QStringLiteral("Leistung fehlt") : QStringLiteral("Leistung ist 0");
-        return outcome;
-    }
-    if (heat.value > MaxHeatOutputKw) {
-        outcome.reason = QStringLiteral("Leistung über 100.000 kW");
-        return outcome;
-    }
-    if (manual && calc.manualDiameter == 0) {
-        outcome.reason = QStringLiteral("Innen-Nennweite ist 0");
-        return outcome;
-    }
-    if (calc.temperatureDifference == 0) {
-        outcome.reason = difference.text.isEmpty() ? QStringLiteral("Temperaturdifferenz fehlt")
-                                                   : QStringLiteral("Temperaturdifferenz ist 0");
-        return outcome;
-    }
+    outcome.reason = gapReason(InputRules::gap(calc, heat.value), heat, difference);
+    if (!outcome.reason.isEmpty()) return outcome;
 
-    if (manual) {
-        calc.selectedPipe = 0;
-        const int count = catalogue.pipeCount(material);
-        for (int i = 1; i <= count && calc.selectedPipe == 0; ++i)
-            if (float(NumberText::read(catalogue.innerDiameterText(material, i)).value_or(0)) == calc.manualDiameter)
-                calc.selectedPipe = i;
-    }
+    if (manual) calc.selectedPipe = catalogueSlot(catalogue, calc.material, calc.manualDiameter);
 
     const ArithmeticFault fault = Calculation::Berechnen(calc, settings, catalogue);
     if (fault != ArithmeticFault::None) outcome.reason = arithmeticFaultMessage(fault);

@@ -15,7 +15,7 @@ namespace TypedInputs
 struct Fields {
     QString heatOutput; // kW
     QString temperatureDifference; // K
-    QString material; // 1..6
+    QString material; // 1..InputRules::Materials
     QString innerDiameter; // mm; empty: the recommended pipe
 };
 
@@ -28,8 +28,8 @@ struct Outcome {
     bool computed() const { return reason.isEmpty(); }
 };
 
-// Rules: surrounding blanks are ignored; "." counts as a decimal comma; a
-// text the key filter would not let through, or that does not read as a
+// The rules of core/InputRules.h: surrounding blanks are ignored; "."
+// counts as a decimal comma; a text the key filter would not let through, or that does not read as a
 // number, is "Fehlerhafte Eingabe!"; an empty or zero heat output or
 // temperature difference, a zero diameter and a heat output above
 // 100000 kW are not calculated. A chosen diameter that is a catalogue pipe

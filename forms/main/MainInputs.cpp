@@ -4,31 +4,13 @@
 #include "forms/main/TForm1.h"
 
 #include "core/AppState.h"
-#include "widgets/MessageBoxes.h"
 #include "core/Calculation.h"
+#include "core/InputRules.h"
 #include "core/NumberText.h"
+#include "widgets/MessageBoxes.h"
 #include "widgets/NumericKeys.h"
 
-#include <cfloat>
-#include <cmath>
-#include <limits>
 #include <optional>
-
-namespace
-{
-
-constexpr long double MaxHeatOutputKw = 100000;
-constexpr float Differences[] = { 5, 6, 10, 12, 15, 20 };
-
-// A float store that saturates instead of overflowing.
-float toFloat(long double value)
-{
-    if (value > FLT_MAX) return std::numeric_limits<float>::infinity();
-    if (value < -FLT_MAX) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
-} // namespace
 
 void TForm1::connectInputs()
 {
@@ -65,9 +47,8 @@ void TForm1::Einlesen()
 
     // Reads a field; an empty one counts as 0. Sets the input-error flag and
     // tells the user when the text is not a number.
-    auto read = [&](const QLineEdit* edit) -> std::optional<long double> {
-        if (edit->text().isEmpty()) return 0.0L;
-        const auto value = NumberText::read(edit->text());
+    auto read = [&](const QLineEdit* edit) {
+        const std::optional<long double> value = InputRules::fieldValue(edit->text());
         if (!value) {
             MessageBoxes::plain(this, QStringLiteral("Fehlerhafte Eingabe!"));
             state.inputError = true;
@@ -77,22 +58,22 @@ void TForm1::Einlesen()
 
     const auto kilowatts = read(Edit1);
     if (!kilowatts) return;
-    calc.heatOutput = toFloat(*kilowatts * 1000);
+    calc.heatOutput = InputRules::toFloat(*kilowatts * 1000);
 
     if (calc.manualMode) {
         const auto diameter = read(Edit4);
         if (!diameter) return;
-        calc.manualDiameter = toFloat(*diameter);
+        calc.manualDiameter = InputRules::toFloat(*diameter);
     }
 
     const auto buttons = differenceButtons();
     if (const auto checked = std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->isChecked(); });
         checked != buttons.end()) {
-        calc.temperatureDifference = Differences[checked - buttons.begin()];
+        calc.temperatureDifference = InputRules::TemperatureDifferences[std::size_t(checked - buttons.begin())];
     } else if (RadioButton7->isChecked()) {
         const auto difference = read(Edit2);
         if (!difference) return;
-        calc.temperatureDifference = toFloat(*difference);
+        calc.temperatureDifference = InputRules::toFloat(*difference);
     }
 
     const auto materials = materialButtons();
@@ -110,27 +91,16 @@ void TForm1::DatenVollstaendig()
     Einlesen();
     if (state.inputError) return;
 
-    auto incomplete = [&] {
+    InputRules::Gap gap = InputRules::gap(calc, InputRules::fieldValue(Edit1->text()).value_or(0));
+    // Without a checked button the difference is unknown.
+    const auto buttons = differenceButtons();
+    if (gap == InputRules::Gap::None && !RadioButton7->isChecked()
+        && std::none_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isChecked(); }))
+        gap = InputRules::Gap::TemperatureDifference;
+    if (gap != InputRules::Gap::None) {
         state.resultsValid = false;
         ErgebnisseLoeschen();
-    };
-    if (calc.heatOutput == 0) {
-        incomplete();
-        return;
-    }
-    if (NumberText::read(Edit1->text()).value_or(0) > MaxHeatOutputKw) {
-        incomplete();
-        Edit1->setText(QStringLiteral("0"));
-        return;
-    }
-    if (calc.manualMode && calc.manualDiameter == 0) {
-        incomplete();
-        return;
-    }
-    const auto buttons = differenceButtons();
-    const bool fixedDifference = std::any_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isChecked(); });
-    if (!fixedDifference && !(RadioButton7->isChecked() && calc.temperatureDifference != 0)) {
-        incomplete();
+        if (gap == InputRules::Gap::HeatOutputTooLarge) Edit1->setText(QStringLiteral("0"));
         return;
     }
     state.resultsValid = true;
