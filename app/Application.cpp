@@ -56,20 +56,23 @@ void setUpApplication(QApplication& application)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     QApplication::setFont(font);
-    Q_INIT_RESOURCE(resources);
     QApplication::setWindowIcon(
         FormLook::iconPicture(QStringLiteral(":/images/fluvano.png"), application.devicePixelRatio()));
-
-    const QLocale german(QLocale::German, QLocale::Germany);
-    QLocale::setDefault(german);
 
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
     QApplication::setPalette(lightPalette());
 
+    installGermanTexts(application);
+}
+
+void installGermanTexts(QCoreApplication& application)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
     auto* translator = new QTranslator(&application);
     if (translator->load(
             german, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+        QCoreApplication::installTranslator(translator);
     else
         delete translator;
 }

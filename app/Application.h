@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QCoreApplication;
 class QPalette;
 
 // Application name "Fluvano" (window titles stay exactly the windows'
@@ -11,3 +12,7 @@ void setUpApplication(QApplication& application);
 
 // Button-face grey windows with black text, whatever the desktop's colours.
 QPalette lightPalette();
+
+// The German locale and Qt's own German texts for stock buttons, boxes and
+// the command line's messages.
+void installGermanTexts(QCoreApplication& application);

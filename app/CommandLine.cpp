@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/Application.h"
+
 #include "core/SettingsFile.h"
 #include "core/CsvBatch.h"
 #include "core/PipeCatalogue.h"
@@ -10,9 +12,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -117,15 +116,95 @@ namespace
         defaultHandler(type, context, message);
     }
 
-    void installGermanTexts(QCoreApplication& application)
+    // Painting the sheet needs a QGuiApplication; without a display it
+    // paints offscreen. Text needs no more than QCoreApplication.
+    std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        auto* translator = new QTranslator(&application);
-        if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
+        if (!hasOption(argc, argv, "--pdf")) return std::make_unique<QCoreApplication>(argc, argv);
+        defaultHandler = qInstallMessageHandler(withoutRuntimeDirNotes);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+
+    struct Options {
+        QCommandLineOption help { { QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?") },
+            QStringLiteral("zeigt diese Hilfe") };
+        QCommandLineOption heatOutput { QStringLiteral("heat-output"), {}, QStringLiteral("kW") };
+        QCommandLineOption deltaT { QStringLiteral("delta-t"), {}, QStringLiteral("K") };
+        QCommandLineOption material { QStringLiteral("material"), {}, QStringLiteral("1..6") };
+        QCommandLineOption diameter { QStringLiteral("diameter"), {}, QStringLiteral("mm") };
+        QCommandLineOption pdf { QStringLiteral("pdf"), {}, QStringLiteral("Datei") };
+        QCommandLineOption csv { QStringLiteral("csv"), {}, QStringLiteral("Datei") };
+    };
+
+    // What is wrong with the options given, or an empty text.
+    QString usageProblem(const QCommandLineParser& parser, const Options& options)
+    {
+        if (!parser.positionalArguments().isEmpty())
+            return QStringLiteral("Unerwartetes Argument '") + parser.positionalArguments().first() + u'\'';
+        for (const QCommandLineOption* option : { &options.heatOutput, &options.deltaT, &options.material,
+                 &options.diameter, &options.pdf, &options.csv })
+            if (parser.values(*option).size() > 1)
+                return QStringLiteral("Option --") + option->names().first() + QStringLiteral(" doppelt");
+
+        const bool single = parser.isSet(options.heatOutput) || parser.isSet(options.deltaT)
+            || parser.isSet(options.material) || parser.isSet(options.diameter) || parser.isSet(options.pdf);
+        if (parser.isSet(options.csv) && single)
+            return QStringLiteral("--csv lässt sich nicht mit den Optionen für ein Ergebnis verbinden");
+        if (!parser.isSet(options.csv)) {
+            for (const QCommandLineOption* option : { &options.heatOutput, &options.deltaT, &options.material })
+                if (!parser.isSet(*option))
+                    return QStringLiteral("Option --") + option->names().first() + QStringLiteral(" fehlt");
+        }
+        if (parser.isSet(options.diameter) && parser.value(options.diameter).trimmed().isEmpty())
+            return QStringLiteral("Option --diameter ohne Wert");
+        return {};
+    }
+
+    // CSV rows from a file or standard input ("-") to standard output.
+    int runCsv(const QString& name, const SettingsRecord& settings, const PipeCatalogue& catalogue)
+    {
+        QFile in;
+        const bool opened = name == QStringLiteral("-") ? in.open(stdin, QIODevice::ReadOnly)
+                                                        : (in.setFileName(name), in.open(QIODevice::ReadOnly));
+        const auto unreadable = [&] {
+            return failure(QStringLiteral("CSV-Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ")
+                + in.errorString());
+        };
+        if (!opened) return unreadable();
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly)) return failure(OutputFailed);
+        const CsvBatch::Summary summary = CsvBatch::convert(in, out, settings, catalogue);
+        if (summary.writeError || !out.flush()) return failure(OutputFailed);
+        if (summary.readError) return unreadable();
+        return summary.notComputed == 0 ? AllComputed : NotComputed;
+    }
+
+    // One result as text on standard output, or as the PDF sheet.
+    int runSingle(const QCommandLineParser& parser, const Options& options, const SettingsRecord& settings,
+        const PipeCatalogue& catalogue)
+    {
+        const TypedInputs::Outcome outcome = TypedInputs::evaluate({ parser.value(options.heatOutput),
+                                                                        parser.value(options.deltaT),
+                                                                        parser.value(options.material),
+                                                                        parser.value(options.diameter) },
+            settings, catalogue);
+        if (!outcome.computed()) {
+            write(stderr, QStringLiteral("fluvano: nicht berechnet: ") + outcome.reason + u'\n');
+            return NotComputed;
+        }
+        if (parser.isSet(options.pdf)) {
+            const QString file = parser.value(options.pdf);
+            const ResultSheet sheet(outcome.shown, outcome.calc, settings, catalogue, QDate::currentDate());
+            QString error;
+            if (!sheet.writePdf(file, &error))
+                return failure(
+                    QStringLiteral("PDF-Datei ") + file + QStringLiteral(" kann nicht geschrieben werden: ") + error);
+            return AllComputed;
+        }
+        if (!write(stdout, ResultText::plainText(ResultText::block(outcome.shown, outcome.calc, settings, catalogue))))
+            return failure(OutputFailed);
+        return AllComputed;
     }
 
 } // namespace
@@ -142,52 +221,20 @@ bool requested(int argc, char* argv[])
 
 int run(int argc, char* argv[])
 {
-    // Painting the sheet needs a QGuiApplication; without a display it
-    // paints offscreen. Text needs no more than QCoreApplication.
-    std::unique_ptr<QCoreApplication> application;
-    if (hasOption(argc, argv, "--pdf")) {
-        defaultHandler = qInstallMessageHandler(withoutRuntimeDirNotes);
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Fluvano"));
     installGermanTexts(*application);
 
     PipeCatalogue catalogue;
     catalogue.fill();
 
-    const QCommandLineOption help(
-        { QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?") }, QStringLiteral("zeigt diese Hilfe"));
-    const QCommandLineOption heatOutput(QStringLiteral("heat-output"), {}, QStringLiteral("kW"));
-    const QCommandLineOption deltaT(QStringLiteral("delta-t"), {}, QStringLiteral("K"));
-    const QCommandLineOption material(QStringLiteral("material"), {}, QStringLiteral("1..6"));
-    const QCommandLineOption diameter(QStringLiteral("diameter"), {}, QStringLiteral("mm"));
-    const QCommandLineOption pdf(QStringLiteral("pdf"), {}, QStringLiteral("Datei"));
-    const QCommandLineOption csv(QStringLiteral("csv"), {}, QStringLiteral("Datei"));
+    const Options options;
     QCommandLineParser parser;
-    parser.addOptions({ help, heatOutput, deltaT, material, diameter, pdf, csv });
+    parser.addOptions({ options.help, options.heatOutput, options.deltaT, options.material, options.diameter,
+        options.pdf, options.csv });
     if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
-    if (parser.isSet(help)) return write(stdout, helpText(catalogue)) ? AllComputed : failure(OutputFailed);
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("Unerwartetes Argument '") + parser.positionalArguments().first() + u'\'');
-    for (const QCommandLineOption* option : { &heatOutput, &deltaT, &material, &diameter, &pdf, &csv })
-        if (parser.values(*option).size() > 1)
-            return usageError(QStringLiteral("Option --") + option->names().first() + QStringLiteral(" doppelt"));
-
-    const bool single = parser.isSet(heatOutput) || parser.isSet(deltaT) || parser.isSet(material)
-        || parser.isSet(diameter) || parser.isSet(pdf);
-    if (parser.isSet(csv) && single)
-        return usageError(QStringLiteral("--csv lässt sich nicht mit den Optionen für ein Ergebnis verbinden"));
-    if (!parser.isSet(csv)) {
-        for (const QCommandLineOption* option : { &heatOutput, &deltaT, &material })
-            if (!parser.isSet(*option))
-                return usageError(QStringLiteral("Option --") + option->names().first() + QStringLiteral(" fehlt"));
-    }
-
-    if (parser.isSet(diameter) && parser.value(diameter).trimmed().isEmpty())
-        return usageError(QStringLiteral("Option --diameter ohne Wert"));
+    if (parser.isSet(options.help)) return write(stdout, helpText(catalogue)) ? AllComputed : failure(OutputFailed);
+    if (const QString problem = usageProblem(parser, options); !problem.isEmpty()) return usageError(problem);
 
     SettingsRecord settings {};
     if (SettingsFile::read(settings) != SettingsFile::ReadResult::Ok)
@@ -195,42 +242,8 @@ int run(int argc, char* argv[])
             + QStringLiteral(" fehlt oder ist beschädigt. Bitte im Programm bei den Konstanten Standardwerte "
                              "setzen und speichern."));
 
-    if (parser.isSet(csv)) {
-        const QString name = parser.value(csv);
-        QFile in;
-        const bool opened = name == QStringLiteral("-") ? in.open(stdin, QIODevice::ReadOnly)
-                                                        : (in.setFileName(name), in.open(QIODevice::ReadOnly));
-        if (!opened)
-            return failure(QStringLiteral("CSV-Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ")
-                + in.errorString());
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly)) return failure(OutputFailed);
-        const CsvBatch::Summary summary = CsvBatch::convert(in, out, settings, catalogue);
-        if (summary.writeError || !out.flush()) return failure(OutputFailed);
-        if (summary.readError)
-            return failure(QStringLiteral("CSV-Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ")
-                + in.errorString());
-        return summary.notComputed == 0 ? AllComputed : NotComputed;
-    }
-
-    const TypedInputs::Outcome outcome = TypedInputs::evaluate(
-        { parser.value(heatOutput), parser.value(deltaT), parser.value(material), parser.value(diameter) }, settings,
-        catalogue);
-    if (!outcome.computed()) {
-        write(stderr, QStringLiteral("fluvano: nicht berechnet: ") + outcome.reason + u'\n');
-        return NotComputed;
-    }
-    if (parser.isSet(pdf)) {
-        const ResultSheet sheet(outcome.shown, outcome.calc, settings, catalogue, QDate::currentDate());
-        QString error;
-        if (!sheet.writePdf(parser.value(pdf), &error))
-            return failure(QStringLiteral("PDF-Datei ") + parser.value(pdf)
-                + QStringLiteral(" kann nicht geschrieben werden: ") + error);
-        return AllComputed;
-    }
-    if (!write(stdout, ResultText::plainText(ResultText::block(outcome.shown, outcome.calc, settings, catalogue))))
-        return failure(OutputFailed);
-    return AllComputed;
+    if (parser.isSet(options.csv)) return runCsv(parser.value(options.csv), settings, catalogue);
+    return runSingle(parser, options, settings, catalogue);
 }
 
 } // namespace CommandLine

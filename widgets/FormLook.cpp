@@ -11,6 +11,13 @@
 #include <QVariant>
 #include <QWidget>
 
+// The pictures are compiled into this static library; nothing else would make
+// the linker keep them. Outside any namespace, as Q_INIT_RESOURCE requires.
+static void initPictures()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace FormLook
 {
 
@@ -52,6 +59,8 @@ namespace
 
 QPixmap picture(const QString& resource, qreal devicePixelRatio)
 {
+    static const bool resourcesReady = (initPictures(), true);
+    Q_UNUSED(resourcesReady);
     if (devicePixelRatio > 1) {
         const QString sharp = variant(resource, QLatin1StringView("@2x"));
         if (QFile::exists(sharp)) {

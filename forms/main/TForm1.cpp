@@ -53,9 +53,6 @@ TForm1::TForm1(QWidget* parent)
     , Timer4(makeTimer(this, "Timer4", 10000))
     , Timer5(makeTimer(this, "Timer5", 200))
 {
-    // The pictures are compiled into the static window library; nothing else
-    // would make the linker keep them.
-    Q_INIT_RESOURCE(resources);
     setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowCloseButtonHint);
