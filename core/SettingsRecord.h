@@ -36,7 +36,6 @@ struct SettingsRecord {
     float heatCapacityAt(int k) const { return heatCapacity[k - 1]; }
     float viscosityAt(int k) const { return viscosity[k - 1]; }
     float roughnessAt(int m) const { return roughness[m - 1]; }
-    static bool validTemperature(int k) { return k >= 1 && k <= TemperatureCount; }
     static bool validMaterial(int m) { return m >= 1 && m <= RoughnessCount; }
 
     // Sets the standard constants. The 8th table slots, roughness 8..10, the

@@ -1,6 +1,7 @@
 #include "widgets/LinkLabels.h"
 
 #include "widgets/FormLook.h"
+#include "widgets/Links.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -85,6 +86,15 @@ void centreInParent(QWidget* widget)
 {
     if (const QWidget* parent = widget->parentWidget())
         widget->move((parent->width() - widget->width()) / 2, widget->y());
+}
+
+void siteLink(QLabel* label, QWidget* surrounding)
+{
+    fitToText(label);
+    centreInParent(label);
+    link(
+        label, [label] { setHovered(label, true); }, [label] { Links::Internetseite_Aufrufen(label->window()); });
+    LinkLabels::surrounding(surrounding, [label] { setHovered(label, false); });
 }
 
 } // namespace LinkLabels

@@ -28,4 +28,9 @@ void fitToText(QLabel* label);
 // Moves the widget to the horizontal centre of its parent.
 void centreInParent(QWidget* widget);
 
+// The web-site link of the start and end windows: sized to its text and
+// centred, red under the mouse, navy again over the surrounding area, and a
+// click opens the web site.
+void siteLink(QLabel* label, QWidget* surrounding);
+
 } // namespace LinkLabels

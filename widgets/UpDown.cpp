@@ -74,9 +74,7 @@ void UpDown::step(int delta)
     if (buddy_) {
         if (const auto shown = NumberText::readInteger(buddy_->text())) setPosition(*shown);
     }
-    bool allowChange = true;
-    Q_EMIT changing(allowChange);
-    if (!allowChange) return;
+    Q_EMIT changing();
     setPosition(position_ + delta);
     if (buddy_) buddy_->setText(QString::number(position_));
 }

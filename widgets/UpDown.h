@@ -35,8 +35,8 @@ public Q_SLOTS:
     void stepDown() { step(-1); }
 
 Q_SIGNALS:
-    // Raised before each step; a receiver may refuse the step.
-    void changing(bool& allowChange);
+    // Raised before each step, after the position was taken from the buddy.
+    void changing();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

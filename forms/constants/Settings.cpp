@@ -10,14 +10,14 @@ namespace Settings
 bool Vorgaben_einlesen(QWidget* parent)
 {
     if (SettingsFile::read(appState().settings) == SettingsFile::ReadResult::Ok) return true;
-    Lesefehler(true, parent);
+    Lesefehler(parent);
     return false;
 }
 
-void Lesefehler(bool showMessage, QWidget* parent)
+void Lesefehler(QWidget* parent)
 {
     appState().settingsFileError = true;
-    if (showMessage) MessageBoxes::plain(parent, SettingsFile::readErrorMessage(SettingsFile::directory()));
+    MessageBoxes::plain(parent, SettingsFile::readErrorMessage(SettingsFile::directory()));
 }
 
 void Vorgaben_Speichern(QWidget* parent)

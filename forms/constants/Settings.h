@@ -13,9 +13,8 @@ namespace Settings
 // constants dialog).
 [[nodiscard]] bool Vorgaben_einlesen(QWidget* parent);
 
-// Sets the settings-file error flag and shows the read-error message when
-// asked to.
-void Lesefehler(bool showMessage, QWidget* parent);
+// Sets the settings-file error flag and shows the read-error message.
+void Lesefehler(QWidget* parent);
 
 // Writes the record; clears the error flag on success, tells the user on failure.
 void Vorgaben_Speichern(QWidget* parent);

@@ -21,14 +21,10 @@ TForm4::TForm4(QWidget* parent)
     Label13->resize(Label13->sizeHint());
     Label14->resize(Label14->sizeHint());
     Label14->move(Label13->x() + Label13->width() + Label14->fontMetrics().horizontalAdvance(u' '), Label13->y());
-    LinkLabels::fitToText(Label7);
-    LinkLabels::centreInParent(Label7);
-    LinkLabels::link(
-        Label7, [this] { Label7MouseMove(); }, [this] { Label7Click(); });
-    LinkLabels::surrounding(Panel2, [this] { Panel2MouseMove(); });
+    LinkLabels::siteLink(Label7, Panel2);
     // The logo under the link opens the web site too.
-    LinkLabels::clickArea(Panel4, [this] { Label7Click(); });
-    LinkLabels::clickArea(Image3, [this] { Label7Click(); });
+    LinkLabels::clickArea(Panel4, [this] { Links::Internetseite_Aufrufen(this); });
+    LinkLabels::clickArea(Image3, [this] { Links::Internetseite_Aufrufen(this); });
 
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setDefault(true);
@@ -64,19 +60,4 @@ void TForm4::BitBtn1Click()
 {
     Q_EMIT confirmed();
     close();
-}
-
-void TForm4::Label7Click()
-{
-    Links::Internetseite_Aufrufen(this);
-}
-
-void TForm4::Label7MouseMove()
-{
-    LinkLabels::setHovered(Label7, true);
-}
-
-void TForm4::Panel2MouseMove()
-{
-    LinkLabels::setHovered(Label7, false);
 }

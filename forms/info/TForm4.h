@@ -20,9 +20,6 @@ public:
     void Timer1Timer();
     void Timer2Timer();
     void BitBtn1Click();
-    void Label7Click();
-    void Label7MouseMove();
-    void Panel2MouseMove();
 
 Q_SIGNALS:
     // Closed by "OK" (the main window's banner starts then).

@@ -11,11 +11,7 @@ TForm5::TForm5(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     FormLook::applyPixelFonts(this);
     FormLook::applyPictures(this);
-    LinkLabels::fitToText(Label7);
-    LinkLabels::centreInParent(Label7);
-    LinkLabels::link(
-        Label7, [this] { Label7MouseMove(); }, [this] { Label7Click(); });
-    LinkLabels::surrounding(Panel2, [this] { Panel2MouseMove(); });
+    LinkLabels::siteLink(Label7, Panel2);
 
     // Enter presses the button that has the focus; at first that is "Beenden".
     BitBtn1->setAutoDefault(true);
@@ -39,19 +35,4 @@ void TForm5::BitBtn2Click()
 {
     close();
     Q_EMIT quitChosen();
-}
-
-void TForm5::Label7Click()
-{
-    Links::Internetseite_Aufrufen(this);
-}
-
-void TForm5::Label7MouseMove()
-{
-    LinkLabels::setHovered(Label7, true);
-}
-
-void TForm5::Panel2MouseMove()
-{
-    LinkLabels::setHovered(Label7, false);
 }

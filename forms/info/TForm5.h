@@ -15,9 +15,6 @@ public:
 
     void BitBtn1Click();
     void BitBtn2Click();
-    void Label7Click();
-    void Label7MouseMove();
-    void Panel2MouseMove();
 
 Q_SIGNALS:
     // Closed by "OK": back to the program (the main window's banner starts).

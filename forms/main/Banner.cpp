@@ -26,16 +26,22 @@ void TForm1::Timer2Timer()
     Links::Lauftext_Schritt(Label26);
 }
 
-void TForm1::Timer3Timer()
+// Timer3 (after the start window) and Timer4 (without it) each set the banner
+// going once.
+void TForm1::startBannerFrom(QTimer* trigger)
 {
     if (!Timer2->isActive()) Timer2->start();
-    Timer3->stop();
+    trigger->stop();
+}
+
+void TForm1::Timer3Timer()
+{
+    startBannerFrom(Timer3);
 }
 
 void TForm1::Timer4Timer()
 {
-    if (!Timer2->isActive()) Timer2->start();
-    Timer4->stop();
+    startBannerFrom(Timer4);
 }
 
 void TForm1::Label26Click()

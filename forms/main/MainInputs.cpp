@@ -156,7 +156,7 @@ void TForm1::CheckBox1Click()
     DatenVollstaendig();
 }
 
-void TForm1::UpDown1Changing(bool&)
+void TForm1::UpDown1Changing()
 {
     AppState& state = appState();
     const int shown = NumberText::readInteger(Edit5->text()).value_or(state.calc.selectedPipe);

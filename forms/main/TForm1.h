@@ -90,7 +90,7 @@ public:
     void RohrClick() { DatenVollstaendig(); }
     void RadioButton1Click();
     void CheckBox1Click();
-    void UpDown1Changing(bool& allowChange);
+    void UpDown1Changing();
 
     // Results (sizing/ResultDisplay.cpp).
     void Anzeigen();
@@ -104,10 +104,11 @@ public:
     void ActionRohruebersichtExecute();
     void RohrUebernehmen(int pipe); // a pipe taken in the overview
 
-    // Banner (info/Banner.cpp).
+    // Banner (Banner.cpp).
     void Timer2Timer();
     void Timer3Timer();
     void Timer4Timer();
+    void startBannerFrom(QTimer* trigger);
     void Label26Click();
     void Label26MouseMove();
     void Panel7MouseMove();
