@@ -51,6 +51,8 @@ void setUpApplication(QApplication& application)
     // Only the name: a display name set as well would be appended to every
     // window title (" — Fluvano"). The display name falls back to this one.
     QApplication::setApplicationName(QStringLiteral("Fluvano"));
+    // Wayland desktops match the window to its desktop entry and icon by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(FLUVANO_APP_ID));
     // The windows' own font, before any window exists: every control is laid
     // out once, in the font it shows.
     QFont font(QStringLiteral("Arial"));

@@ -135,8 +135,8 @@ QString header()
 Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, const PipeCatalogue& catalogue)
 {
     Summary summary;
-    // Spreadsheet programs take UTF-8 without a byte-order mark for their
-    // legacy code page.
+    // With a byte-order mark spreadsheet programs read the file as UTF-8;
+    // without one they take it for their legacy code page.
     QByteArray buffer("\xEF\xBB\xBF");
     buffer += header().toUtf8();
 

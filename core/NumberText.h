@@ -6,7 +6,7 @@
 
 #include <optional>
 
-// Numbers as the user sees them: a decimal comma, and in the grouped ("n")
+// Numbers as the user sees them: a decimal comma, and in the grouped
 // formats a point between thousands.
 namespace NumberText
 {
@@ -21,12 +21,12 @@ std::optional<long double> read(QStringView text);
 // Reads a whole decimal number as a stepper's buddy shows it.
 std::optional<int> readInteger(QStringView text);
 
-// Fixed-point with `decimals` places and a decimal comma ("%0.1f").
+// Fixed-point with `decimals` places and a decimal comma.
 // Rounds the exact binary value to nearest, halves away from zero.
 // A value that rounds to zero has no sign. Not-finite values give "".
 QString fixed(long double value, int decimals);
 
-// As fixed(), with the thousands grouped by a point ("%0.1n").
+// As fixed(), with the thousands grouped by a point.
 QString grouped(long double value, int decimals);
 
 // The numeric key filter: "." becomes ","; backspace, "," and digits pass;

@@ -19,11 +19,11 @@ struct Row {
     QString designation;
     QString innerDiameterText; // as stored in the catalogue ("16,")
     float innerDiameter = 0; // mm, as the calculation reads it
-    QString diameter; // "%0.1n"
+    QString diameter; // 1 decimal, grouped
     float velocity = 0; // m/s
     float pressureGradient = 0; // Pa/m
-    QString velocityText; // "%0.3n"
-    QString pressureGradientText; // "%0.2n"
+    QString velocityText; // 3 decimals, grouped
+    QString pressureGradientText; // 2 decimals, grouped
     bool tooFast = false; // w > wmax
     bool tooSteep = false; // R > Rmax
     ArithmeticFault fault = ArithmeticFault::None; // the values are empty when set

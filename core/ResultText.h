@@ -15,11 +15,11 @@ namespace ResultText
 // What the result column shows for a computed state.
 struct Panels {
     QString designation; // Panel1
-    QString innerDiameter; // Panel6, mm, "%0.1n"
-    QString pressureGradient; // Panel2, Pa/m, "%0.2n"
-    QString volumeFlow; // Panel3, m³/h, "%0.3n"
-    QString massFlow; // Panel4, kg/h, "%0.0n"
-    QString velocity; // Panel5, m/s, "%0.3n"
+    QString innerDiameter; // Panel6, mm, 1 decimal, grouped
+    QString pressureGradient; // Panel2, Pa/m, 2 decimals, grouped
+    QString volumeFlow; // Panel3, m³/h, 3 decimals, grouped
+    QString massFlow; // Panel4, kg/h, no decimals, grouped
+    QString velocity; // Panel5, m/s, 3 decimals, grouped
     QString materialLine; // Label5: "- name -", or the overload warning
     bool tooSteep = false; // R > Rmax: Panel2 red
     bool tooFast = false; // w > wmax: Panel5 red

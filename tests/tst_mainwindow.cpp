@@ -148,6 +148,8 @@ private Q_SLOTS:
     {
         setUpApplication(*qApp);
         QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Fluvano"));
+        // The desktop entry's id, packaging/example.qel_software.Fluvano.desktop.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("example.qel_software.Fluvano"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Close"), QStringLiteral("Schließen"));
     }
