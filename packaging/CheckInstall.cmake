@@ -92,6 +92,12 @@ endif()
 execute_process(COMMAND "${CMAKE_COMMAND}" -E env "PATH=${PREFIX}/bin:$ENV{PATH}" fluvano
   TIMEOUT 3 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 check("result MATCHES \"timeout\"" "the installed program ended by itself (${result}):\n${output}")
+# A window program stuck on the box of an unreadable settings file would run
+# until stopped as well: the same start must find its settings and calculate.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env "PATH=${PREFIX}/bin:$ENV{PATH}" fluvano
+    --heat-output 10 --delta-t 15 --material 1
+  TIMEOUT 30 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+check("result EQUAL 0 AND output MATCHES \"DN 25\"" "the installed program did not calculate (${result}):\n${output}")
 
 # Installing again keeps the settings file of a portable install.
 file(WRITE "${settings}" "not the standard record, but the user's own file ... padded to be long enough for it")
