@@ -117,38 +117,17 @@ double fieldRows(Canvas& c, double x, double y, double width, const QList<Field>
     return y;
 }
 
-} // namespace
+struct TableRow {
+    QStringList texts;
+    QList<QColor> colours;
+    bool marked = false;
+};
 
-ResultSheet::ResultSheet(const ResultText::Inputs& inputs, const CalcState& calc, const SettingsRecord& settings,
-    const PipeCatalogue& catalogue, const QDate& date)
-    : inputs_(inputs)
-    , calc_(calc)
-    , settings_(settings)
-    , catalogue_(catalogue)
-    , date_(date)
+// Title, subtitle and date.
+double paintTitle(Canvas& c, const QString& dateText)
 {
-}
-
-QString ResultSheet::title()
-{
-    return QStringLiteral("Rohrdimensionierung Heizkreis");
-}
-
-void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
-{
-    painter.save();
-    painter.translate(paper.topLeft());
-    const double scale = paper.width() / PaperWidth;
-    painter.scale(scale, scale);
-    painter.setRenderHint(QPainter::Antialiasing);
-    Canvas c(painter);
-
-    const QString dateText = date_.toString(QStringLiteral("dd.MM.yyyy"));
-    const QString materialName = catalogue_.materialName(calc_.material);
-
-    // Title block.
     double y = 170;
-    c.text(QRectF(Left, y, Width, 90), Qt::AlignLeft, title(), sheetFont(18, true));
+    c.text(QRectF(Left, y, Width, 90), Qt::AlignLeft, ResultSheet::title(), sheetFont(18, true));
     c.text(QRectF(Left, y, Width, 90), Qt::AlignRight, QStringLiteral("Fluvano"), sheetFont(12, true), Grey);
     y += 95;
     c.text(QRectF(Left, y, Width, 50), Qt::AlignLeft, QStringLiteral("Ergebnisblatt Warmwasser-Heizung"), sheetFont(10),
@@ -157,49 +136,60 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
     y += 70;
     c.rule(Left, Right, y, Ink, 6);
     y += 60;
+    return y;
+}
 
-    // Inputs and constants side by side.
+// Inputs and constants side by side.
+double paintInputsAndConstants(Canvas& c, double y, const ResultText::Inputs& inputs, const CalcState& calc,
+    const SettingsRecord& settings, const QString& materialName)
+{
     constexpr double Gap = 90;
     constexpr double InputsWidth = 960;
     const double constantsLeft = Left + InputsWidth + Gap;
     const double sectionTop = y;
     y = c.heading(sectionTop, QStringLiteral("Eingaben"), Left, Left + InputsWidth);
-    const QString choice = calc_.manualMode
-        ? QStringLiteral("gewählte Innen-Nennweite ") + grouped(calc_.manualDiameter, 1) + QStringLiteral(" mm")
+    const QString choice = calc.manualMode
+        ? QStringLiteral("gewählte Innen-Nennweite ") + grouped(calc.manualDiameter, 1) + QStringLiteral(" mm")
         : QStringLiteral("empfohlenes Rohr (automatisch)");
     const double inputsEnd = fieldRows(c, Left, y, InputsWidth,
         {
-            { QStringLiteral("Leistung"), inputs_.heatOutput, QStringLiteral("kW") },
-            { QStringLiteral("Temperaturdifferenz"), inputs_.temperatureDifference, QStringLiteral("K") },
+            { QStringLiteral("Leistung"), inputs.heatOutput, QStringLiteral("kW") },
+            { QStringLiteral("Temperaturdifferenz"), inputs.temperatureDifference, QStringLiteral("K") },
             { QStringLiteral("Rohrmaterial"), materialName, {}, false },
             { QStringLiteral("Rohrwahl"), choice, {}, false },
         });
 
     y = c.heading(sectionTop, QStringLiteral("Konstanten"), constantsLeft, Right);
-    const int k = settings_.temperatureIndex;
-    const Field water = settings_.manualOverride != 0
+    const int k = settings.temperatureIndex;
+    const Field water = settings.manualOverride != 0
         ? Field { QStringLiteral("Wassertemperatur"), QStringLiteral("von Hand eingegeben"), {}, false }
         : Field { QStringLiteral("Wassertemperatur"),
               k >= 1 && k <= 7 ? QString::number(TemperaturesC[k - 1]) : QString(), QStringLiteral("°C") };
     const double constantsEnd = fieldRows(c, constantsLeft, y, Right - constantsLeft,
         {
             water,
-            { QStringLiteral("Dichte ρ"), grouped(settings_.densityInUse, 1), QStringLiteral("kg/m³") },
-            { QStringLiteral("Wärmekapazität c"), grouped(settings_.heatCapacityInUse, 0),
+            { QStringLiteral("Dichte ρ"), grouped(settings.densityInUse, 1), QStringLiteral("kg/m³") },
+            { QStringLiteral("Wärmekapazität c"), grouped(settings.heatCapacityInUse, 0),
                 QStringLiteral("Ws/(kg·K)") },
-            { QStringLiteral("kin. Zähigkeit ν"), grouped(settings_.viscosityInUse, 3), QStringLiteral("mm²/s") },
+            { QStringLiteral("kin. Zähigkeit ν"), grouped(settings.viscosityInUse, 3), QStringLiteral("mm²/s") },
             { QStringLiteral("Rauigkeit ε"),
-                SettingsRecord::validMaterial(calc_.material) ? grouped(settings_.roughnessAt(calc_.material), 4)
+                SettingsRecord::validMaterial(calc.material) ? grouped(settings.roughnessAt(calc.material), 4)
                                                               : QString(),
                 QStringLiteral("mm") },
-            { QStringLiteral("R max"), grouped(settings_.rMax, 0), QStringLiteral("Pa/m") },
-            { QStringLiteral("w max"), grouped(settings_.wMax, 2), QStringLiteral("m/s") },
+            { QStringLiteral("R max"), grouped(settings.rMax, 0), QStringLiteral("Pa/m") },
+            { QStringLiteral("w max"), grouped(settings.wMax, 2), QStringLiteral("m/s") },
         });
     y = std::max(inputsEnd, constantsEnd) + 70;
+    return y;
+}
 
-    // The result as the main window shows it.
+// The result as the main window shows it.
+double paintResult(Canvas& c, double y, const CalcState& calc, const SettingsRecord& settings,
+    const PipeCatalogue& catalogue)
+{
+    QPainter& painter = c.p;
     y = c.heading(y, QStringLiteral("Ergebnis"));
-    const ResultText::Panels panels = ResultText::panels(calc_, settings_, catalogue_);
+    const ResultText::Panels panels = ResultText::panels(calc, settings, catalogue);
     struct ResultRow {
         QString caption;
         QString value;
@@ -208,7 +198,7 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
         QString mark;
     };
     const QList<ResultRow> results {
-        { ResultText::pipeCaption(calc_.manualMode) + u':', panels.designation, {}, false, {} },
+        { ResultText::pipeCaption(calc.manualMode) + u':', panels.designation, {}, false, {} },
         { QStringLiteral("Innen-Nennweite:"), panels.innerDiameter, QStringLiteral("mm"), false, {} },
         { QStringLiteral("Rohrwiderstand R:"), panels.pressureGradient, QStringLiteral("Pa/m"), panels.tooSteep,
             QStringLiteral("über R max") },
@@ -264,22 +254,26 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
     c.text(QRectF(CaptionX, y, Width - 100, ResultRowHeight), Qt::AlignLeft, panels.materialLine, resultBold,
         panels.overloaded() ? Red : Blue);
     y += ResultRowHeight + 25 + 80;
+    return y;
+}
 
-    // Every pipe of the material for the same inputs.
-    const PipeOverview::Overview overview = PipeOverview::compute(calc_, settings_, catalogue_);
+// The heading of the pipe overview and its note.
+double paintOverviewHeading(Canvas& c, double y, const ResultText::Inputs& inputs, const QString& materialName)
+{
     y = c.heading(y, QStringLiteral("Rohrübersicht: ") + materialName);
     c.text(QRectF(Left, y - 15, Width, 50), Qt::AlignLeft,
-        QStringLiteral("Jedes Rohr des Materials für ") + inputs_.heatOutput + QStringLiteral(" kW und ")
-            + inputs_.temperatureDifference
+        QStringLiteral("Jedes Rohr des Materials für ") + inputs.heatOutput + QStringLiteral(" kW und ")
+            + inputs.temperatureDifference
             + QStringLiteral(" K; Werte über dem Grenzwert rot und im Hinweis genannt."),
         sheetFont(8.5), Grey);
     y += 50;
+    return y;
+}
 
-    struct TableRow {
-        QStringList texts;
-        QList<QColor> colours;
-        bool marked = false;
-    };
+// Every pipe of the material for the same inputs, the header row first.
+QList<TableRow> overviewRows(const CalcState& calc, const SettingsRecord& settings, const PipeCatalogue& catalogue)
+{
+    const PipeOverview::Overview overview = PipeOverview::compute(calc, settings, catalogue);
     QList<TableRow> table;
     table.append({ { QStringLiteral("Nr."), QStringLiteral("Bezeichnung"), QStringLiteral("Innen-Ø mm"),
                        QStringLiteral("w m/s"), QStringLiteral("R Pa/m"), QStringLiteral("Hinweis") },
@@ -287,7 +281,7 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
     for (qsizetype r = 0; r < overview.rows.size(); ++r) {
         const PipeOverview::Row& row = overview.rows[r];
         QStringList notes;
-        if (r == overview.marked) notes << (calc_.manualMode ? QStringLiteral("gewählt") : QStringLiteral("empfohlen"));
+        if (r == overview.marked) notes << (calc.manualMode ? QStringLiteral("gewählt") : QStringLiteral("empfohlen"));
         if (row.fault != ArithmeticFault::None) notes << arithmeticFaultMessage(row.fault);
         if (row.tooSteep) notes << QStringLiteral("R > R max");
         if (row.tooFast) notes << QStringLiteral("w > w max");
@@ -297,7 +291,13 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
                 row.tooFast || row.tooSteep ? Red : Ink },
             r == overview.marked });
     }
+    return table;
+}
 
+// The table, its columns as wide as their widest cell, down to the footer.
+double paintTable(Canvas& c, double y, const QList<TableRow>& table)
+{
+    QPainter& painter = c.p;
     // Columns as wide as their widest cell (at least their usual width); the
     // notes take the rest. Very large values make the type smaller.
     constexpr double Pad = 30;
@@ -343,12 +343,51 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
     }
     painter.setPen(QPen(Rule, 3));
     painter.drawRect(QRectF(Left, tableTop, Width, y - tableTop));
+    return y;
+}
 
-    // Footer.
+void paintFooter(Canvas& c, const QString& dateText)
+{
     c.rule(Left, Right, Bottom, Rule, 3);
     c.text(QRectF(Left, Bottom + 10, Width, 45), Qt::AlignLeft, QStringLiteral("Erstellt mit Fluvano am ") + dateText,
         sheetFont(8), Grey);
     c.text(QRectF(Left, Bottom + 10, Width, 45), Qt::AlignRight, QStringLiteral("Seite 1 von 1"), sheetFont(8), Grey);
+}
+
+} // namespace
+
+ResultSheet::ResultSheet(const ResultText::Inputs& inputs, const CalcState& calc, const SettingsRecord& settings,
+    const PipeCatalogue& catalogue, const QDate& date)
+    : inputs_(inputs)
+    , calc_(calc)
+    , settings_(settings)
+    , catalogue_(catalogue)
+    , date_(date)
+{
+}
+
+QString ResultSheet::title()
+{
+    return QStringLiteral("Rohrdimensionierung Heizkreis");
+}
+
+void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
+{
+    painter.save();
+    painter.translate(paper.topLeft());
+    const double scale = paper.width() / PaperWidth;
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Canvas c(painter);
+
+    const QString dateText = date_.toString(QStringLiteral("dd.MM.yyyy"));
+    const QString materialName = catalogue_.materialName(calc_.material);
+    double y = paintTitle(c, dateText);
+    y = paintInputsAndConstants(c, y, inputs_, calc_, settings_, materialName);
+    y = paintResult(c, y, calc_, settings_, catalogue_);
+    y = paintOverviewHeading(c, y, inputs_, materialName);
+    paintTable(c, y, overviewRows(calc_, settings_, catalogue_));
+    paintFooter(c, dateText);
     painter.restore();
 }
 
