@@ -20,45 +20,52 @@ class SettingsWatcher;
 class TForm2;
 class TForm6;
 
-// Fluvano's windows and how data flows between them.
+// Fluvano's layers and how data flows between its windows.
 //
-// Dependencies point one way: app/ -> the windows -> the core.
-//   core (fluvano_core)  sizing/ catalogue, Calculation, NumberText, the result
-//                        as text, the pipe overview, typed and CSV inputs;
-//                        constants/ SettingsRecord, SettingsFile. No widgets.
-//                        fluvano_report: sizing/ResultSheet (print, PDF).
-//   windows              constants/TForm2 (constants dialog), info/TForm3
-//                        (information), TForm4 and TForm5 (start, end),
-//                        sizing/TForm6 (pipe overview).
-//   app/                 TForm1, the main window, and what every window shares:
-//                        appState() (AppState.h: the SettingsRecord, the
-//                        settings-file error flag, the CalcState, the
-//                        PipeCatalogue and a few flags; no window keeps a
-//                        copy), MessageBoxes, FormLook, Bevel, FocusFrame,
-//                        and Application (name, locale, style, palette).
+// Folders are layers; each includes only those below it:
+//   core/     fluvano_core, Qt Core only: the pipe catalogue (PipeCatalogue),
+//             the calculation (CalcState, Calculation::Berechnen), numbers
+//             as text (NumberText), the input rules (InputRules), the
+//             settings record, file and watcher (SettingsRecord,
+//             SettingsFile, SettingsWatcher), the process-wide state
+//             appState() (AppState: the SettingsRecord, the settings-file
+//             error flag, the CalcState, the PipeCatalogue and a few flags;
+//             no window keeps a copy), the result as text (ResultText), the
+//             pipe overview rows (PipeOverview), inputs given as text
+//             (TypedInputs) and the CSV batch (CsvBatch).
+//   report/   fluvano_report, Qt Gui: the result sheet (ResultSheet).
+//   widgets/  fluvano_widgets: what several windows share: FormLook,
+//             the seams MessageBoxes and Links, LinkLabels, Bevel,
+//             FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
+//   forms/    fluvano_forms: main/ TForm1 with its handlers, constants/
+//             TForm2 and the settings procedures, info/ TForm3, TForm4 and
+//             TForm5, overview/ TForm6.
+//   app/      fluvano_app and fluvano: application set-up (name, locale,
+//             German texts, style, palette), the command line, main().
 //
 // TForm1 owns every other window. It creates them and connects their signals
 // where it creates them; no window knows TForm1. Each change of an input runs
-// DatenVollstaendig: Einlesen reads the inputs into the CalcState, and when
-// they are complete Berechnen runs Calculation::Berechnen and Anzeigen shows
-// the result. TForm2 edits the SettingsRecord in place and saves it (left()
-// lets TForm1 recalculate); TForm3 sets the two window flags; TForm4 and
-// TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(); TForm6
-// shows the overview TForm1 hands it after each check and says pipeChosen().
-// Copy, print and PDF work on the result kept when Anzeigen shows it. A
-// SettingsWatcher says when another Fluvano saved the settings file; TForm1
-// takes that record over and calculates again (settingsChangedOnDisk). Each
-// window TForm1 opens comes to the front with the keyboard; TForm2, TForm4,
-// TForm5 and TForm6 are its tool windows, whose accelerators ActiveWindowAccelerators
-// puts before TForm1's. Message boxes and links go through seams
-// (MessageBoxes, Links::setUrlOpener) that tests replace.
+// DatenVollstaendig: Einlesen reads the inputs into the CalcState, the input
+// rules decide whether they are complete, and then Berechnen runs
+// Calculation::Berechnen and Anzeigen shows the result. TForm2 edits the
+// SettingsRecord in place and saves it (left() lets TForm1 recalculate);
+// TForm3 sets the two window flags; TForm4 and TForm5 say confirmed() (the
+// banner starts) and TForm5 quitChosen(); TForm6 shows the overview TForm1
+// hands it after each check and says pipeChosen(). Copy, print and PDF work
+// on the result kept when Anzeigen shows it. A SettingsWatcher says when
+// another Fluvano saved the settings file; TForm1 takes that record over and
+// calculates again (settingsChangedOnDisk). Each window TForm1 opens comes to
+// the front with the keyboard; TForm2, TForm4, TForm5 and TForm6 are its tool
+// windows, whose accelerators ActiveWindowAccelerators puts before TForm1's.
+// Message boxes and links go through seams (MessageBoxes,
+// Links::setUrlOpener) that tests replace.
 //
-// TForm1's handlers are spread over the folders of their subsystems:
-//   app/TForm1.cpp            start-up, start window decision, close protocol
-//   sizing/MainInputs.cpp     inputs, key filter, completeness check, calculation
-//   sizing/ResultDisplay.cpp  result panels
-//   sizing/ResultActions.cpp  copy, print, PDF, pipe overview contents
-//   app/Banner.cpp            banner timers, banner link and hover colours
+// TForm1's handlers, all in forms/main/:
+//   TForm1.cpp         start-up, start window decision, close protocol
+//   MainInputs.cpp     inputs, key filter, completeness check, calculation
+//   ResultDisplay.cpp  result panels
+//   ResultActions.cpp  copy, print, PDF, pipe overview contents
+//   Banner.cpp         the banner's timers and link
 class TForm1 : public QWidget, public Ui::TForm1
 {
     Q_OBJECT
