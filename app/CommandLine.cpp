@@ -2,11 +2,11 @@
 
 #include "app/Application.h"
 
-#include "core/SettingsFile.h"
 #include "core/CsvBatch.h"
 #include "core/PipeCatalogue.h"
-#include "report/ResultSheet.h"
+#include "core/SettingsFile.h"
 #include "core/TypedInputs.h"
+#include "report/ResultSheet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -142,8 +142,8 @@ namespace
     {
         if (!parser.positionalArguments().isEmpty())
             return QStringLiteral("Unerwartetes Argument '") + parser.positionalArguments().first() + u'\'';
-        for (const QCommandLineOption* option : { &options.heatOutput, &options.deltaT, &options.material,
-                 &options.diameter, &options.pdf, &options.csv })
+        for (const QCommandLineOption* option :
+            { &options.heatOutput, &options.deltaT, &options.material, &options.diameter, &options.pdf, &options.csv })
             if (parser.values(*option).size() > 1)
                 return QStringLiteral("Option --") + option->names().first() + QStringLiteral(" doppelt");
 
@@ -184,11 +184,10 @@ namespace
     int runSingle(const QCommandLineParser& parser, const Options& options, const SettingsRecord& settings,
         const PipeCatalogue& catalogue)
     {
-        const TypedInputs::Outcome outcome = TypedInputs::evaluate({ parser.value(options.heatOutput),
-                                                                        parser.value(options.deltaT),
-                                                                        parser.value(options.material),
-                                                                        parser.value(options.diameter) },
-            settings, catalogue);
+        const TypedInputs::Outcome outcome
+            = TypedInputs::evaluate({ parser.value(options.heatOutput), parser.value(options.deltaT),
+                                        parser.value(options.material), parser.value(options.diameter) },
+                settings, catalogue);
         if (!outcome.computed()) {
             write(stderr, QStringLiteral("fluvano: nicht berechnet: ") + outcome.reason + u'\n');
             return NotComputed;

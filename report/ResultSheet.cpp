@@ -169,12 +169,11 @@ double paintInputsAndConstants(Canvas& c, double y, const ResultText::Inputs& in
         {
             water,
             { QStringLiteral("Dichte ρ"), grouped(settings.densityInUse, 1), QStringLiteral("kg/m³") },
-            { QStringLiteral("Wärmekapazität c"), grouped(settings.heatCapacityInUse, 0),
-                QStringLiteral("Ws/(kg·K)") },
+            { QStringLiteral("Wärmekapazität c"), grouped(settings.heatCapacityInUse, 0), QStringLiteral("Ws/(kg·K)") },
             { QStringLiteral("kin. Zähigkeit ν"), grouped(settings.viscosityInUse, 3), QStringLiteral("mm²/s") },
             { QStringLiteral("Rauigkeit ε"),
                 SettingsRecord::validMaterial(calc.material) ? grouped(settings.roughnessAt(calc.material), 4)
-                                                              : QString(),
+                                                             : QString(),
                 QStringLiteral("mm") },
             { QStringLiteral("R max"), grouped(settings.rMax, 0), QStringLiteral("Pa/m") },
             { QStringLiteral("w max"), grouped(settings.wMax, 2), QStringLiteral("m/s") },
@@ -184,8 +183,8 @@ double paintInputsAndConstants(Canvas& c, double y, const ResultText::Inputs& in
 }
 
 // The result as the main window shows it.
-double paintResult(Canvas& c, double y, const CalcState& calc, const SettingsRecord& settings,
-    const PipeCatalogue& catalogue)
+double paintResult(
+    Canvas& c, double y, const CalcState& calc, const SettingsRecord& settings, const PipeCatalogue& catalogue)
 {
     QPainter& painter = c.p;
     y = c.heading(y, QStringLiteral("Ergebnis"));
@@ -263,8 +262,7 @@ double paintOverviewHeading(Canvas& c, double y, const ResultText::Inputs& input
     y = c.heading(y, QStringLiteral("Rohrübersicht: ") + materialName);
     c.text(QRectF(Left, y - 15, Width, 50), Qt::AlignLeft,
         QStringLiteral("Jedes Rohr des Materials für ") + inputs.heatOutput + QStringLiteral(" kW und ")
-            + inputs.temperatureDifference
-            + QStringLiteral(" K; Werte über dem Grenzwert rot und im Hinweis genannt."),
+            + inputs.temperatureDifference + QStringLiteral(" K; Werte über dem Grenzwert rot und im Hinweis genannt."),
         sheetFont(8.5), Grey);
     y += 50;
     return y;

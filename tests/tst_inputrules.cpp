@@ -100,8 +100,8 @@ private Q_SLOTS:
         QTest::newRow("zero") << u"0"_qs << 0 << u"Unbekanntes Rohrmaterial (1 bis %1)"_qs.arg(InputRules::Materials);
         QTest::newRow("beyond") << QString::number(InputRules::Materials + 1) << 0
                                 << u"Unbekanntes Rohrmaterial (1 bis %1)"_qs.arg(InputRules::Materials);
-        QTest::newRow("not a whole number") << u"1,0"_qs << 0
-                                            << u"Unbekanntes Rohrmaterial (1 bis %1)"_qs.arg(InputRules::Materials);
+        QTest::newRow("not a whole number")
+            << u"1,0"_qs << 0 << u"Unbekanntes Rohrmaterial (1 bis %1)"_qs.arg(InputRules::Materials);
     }
     void materialText()
     {

@@ -1,8 +1,8 @@
 #include "forms/constants/Settings.h"
 
 #include "core/AppState.h"
-#include "widgets/MessageBoxes.h"
 #include "core/SettingsFile.h"
+#include "widgets/MessageBoxes.h"
 
 namespace Settings
 {
