@@ -13,7 +13,6 @@ namespace
 {
 
     constexpr long double MaxHeatOutputKw = 100000;
-    constexpr int MaterialButtons = 6;
 
     // The text as the numeric key filter would have let it into an entry;
     // nullopt when it would have dropped a character.
@@ -95,8 +94,8 @@ Outcome evaluate(const Fields& fields, const SettingsRecord& settings, const Pip
         outcome.reason = QStringLiteral("Rohrmaterial fehlt");
         return outcome;
     }
-    if (material < 1 || material > MaterialButtons) {
-        outcome.reason = QStringLiteral("Unbekanntes Rohrmaterial (1 bis 6)");
+    if (!PipeCatalogue::validMaterial(material)) {
+        outcome.reason = QStringLiteral("Unbekanntes Rohrmaterial (1 bis 10)");
         return outcome;
     }
 

@@ -15,7 +15,7 @@ namespace TypedInputs
 struct Fields {
     QString heatOutput; // kW
     QString temperatureDifference; // K
-    QString material; // 1..6
+    QString material; // 1..10
     QString innerDiameter; // mm; empty: the recommended pipe
 };
 

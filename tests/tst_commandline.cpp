@@ -197,8 +197,8 @@ private Q_SLOTS:
                                        << "10;15;1;0;;;;;;;Innen-Nennweite ist 0";
         QTest::newRow("over 100000 kW") << "100001;15;1"
                                         << "100001;15;1;;;;;;;;Leistung über 100.000 kW";
-        QTest::newRow("material 7") << "10;15;7"
-                                    << "10;15;7;;;;;;;;Unbekanntes Rohrmaterial (1 bis 6)";
+        QTest::newRow("material 11") << "10;15;11"
+                                     << "10;15;11;;;;;;;;Unbekanntes Rohrmaterial (1 bis 10)";
         QTest::newRow("surplus column") << "10;15;1;;DN 25"
                                         << "10;15;1;;;;;;;;Zu viele Spalten (höchstens 4)";
     }
