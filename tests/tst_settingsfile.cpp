@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <limits>
 #include <cstring>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
@@ -173,6 +174,36 @@ private Q_SLOTS:
         QCOMPARE(SettingsFile::read(record), result);
         // Only a complete record replaces what was there.
         QCOMPARE(image(record), result == SettingsFile::ReadResult::Ok ? patternedImage() : before);
+    }
+
+    // A file of the earlier version holds 0 in roughness 8..10; an unusable
+    // slot of the new materials reads as its standard value, while 1..6 keep
+    // what the file says (a zero there still stops the calculation).
+    void unusableRoughnessOfNewMaterials_data()
+    {
+        QTest::addColumn<float>("stored");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("earlier version, zero") << 0.0f << true;
+        QTest::newRow("negative") << -0.5f << true;
+        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << true;
+        QTest::newRow("a value of the user's") << 0.02f << false;
+    }
+    void unusableRoughnessOfNewMaterials()
+    {
+        QFETCH(float, stored);
+        QFETCH(bool, replaced);
+        SettingsRecord old {};
+        old.applyStandardValues(false);
+        old.roughnessAt(5) = 0.0f;
+        for (int m = 7; m <= 10; ++m)
+            old.roughnessAt(m) = m == 7 ? 0.007f : stored;
+        writeBytes(path(), image(old));
+        SettingsRecord record {};
+        QCOMPARE(SettingsFile::read(record), SettingsFile::ReadResult::Ok);
+        const float standard[] = { 0.007f, 0.0015f, 0.025f, 0.007f };
+        for (int m = 8; m <= 10; ++m)
+            QCOMPARE(record.roughnessAt(m), replaced ? standard[m - 7] : stored);
+        QCOMPARE(record.roughnessAt(5), 0.0f);
     }
 
     void missingFile()
