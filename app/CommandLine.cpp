@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "core/PipeSeries.h"
 #include "core/SettingsFile.h"
 #include "core/CsvBatch.h"
 #include "core/PipeCatalogue.h"
@@ -76,7 +77,7 @@ namespace
     QString helpText(const PipeCatalogue& catalogue)
     {
         QString materials;
-        for (int m = 1; m <= 6; ++m)
+        for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m)
             materials += QStringLiteral("                        %1 %2\n").arg(m).arg(catalogue.materialName(m));
         return QStringLiteral("Aufruf: fluvano [Optionen]\n"
                               "Ohne Optionen startet Fluvano mit seinem Fenster.\n"
@@ -84,7 +85,7 @@ namespace
                               "Ein Ergebnis als Text (wie \"Ergebnis kopieren\") oder als PDF-Ergebnisblatt:\n"
                               "  --heat-output <kW>    Leistung in kW (Dezimalkomma oder -punkt)\n"
                               "  --delta-t <K>         Temperaturdifferenz in K\n"
-                              "  --material <1..6>     Rohrmaterial:\n")
+                              "  --material <1..10>    Rohrmaterial:\n")
             + materials
             + QStringLiteral("  --diameter <mm>       gewählte Innen-Nennweite in mm statt des empfohlenen Rohrs\n"
                              "  --pdf <Datei>         schreibt das Ergebnisblatt (A4) in diese PDF-Datei\n"
@@ -157,6 +158,8 @@ int run(int argc, char* argv[])
 
     PipeCatalogue catalogue;
     catalogue.fill();
+    for (const QString& problem : PipeSeries::load(catalogue))
+        write(stderr, QStringLiteral("fluvano: ") + problem + u'\n');
 
     const QCommandLineOption help(
         { QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?") }, QStringLiteral("zeigt diese Hilfe"));

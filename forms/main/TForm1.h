@@ -16,9 +16,11 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 class QTimer;
+class FileWatcher;
 class SettingsWatcher;
 class TForm2;
 class TForm6;
+class TForm8;
 
 // Fluvano's windows and how data flows between them.
 //
@@ -104,6 +106,9 @@ public:
     void ActionRohruebersichtExecute();
     void RohrUebernehmen(int pipe); // a pipe taken in the overview
 
+    // The pipe series editor, from the result menu and the constants dialog.
+    void ActionRohrsystemeExecute();
+
     // Banner (info/Banner.cpp).
     void Timer2Timer();
     void Timer3Timer();
@@ -154,7 +159,21 @@ private:
     bool settingsReloadPending = false;
     bool Edit1KeyPress(QLineEdit* edit, QEvent* event);
     std::array<QRadioButton*, 6> differenceButtons() const;
-    std::array<QRadioButton*, 6> materialButtons() const;
+    std::array<QRadioButton*, 10> materialButtons() const;
+
+    // Materials 7..10 take their captions from the catalogue, with the
+    // accelerators V, E, C, X where the caption has the letter.
+    void showMaterialCaptions();
+    void tellSeriesProblems(const QStringList& problems);
+    // Another Fluvano saved new series: taken over at once, or when the
+    // series editor of this window has been closed.
+    void seriesChangedOnDisk();
+    void seriesDialogLeft();
+    void seriesSaved();
+    void reloadSeries();
+    QPointer<TForm8> Form8; // the series editor while open
+    FileWatcher* seriesWatcher = nullptr;
+    bool seriesReloadPending = false;
     void connectActions();
     ResultText::Inputs enteredInputs() const;
     void keepShownResult();
