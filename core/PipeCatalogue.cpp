@@ -47,9 +47,10 @@ const MaterialRows& rows(int m)
                 { u"28x1,5", u"25" }, { u"35x1,5", u"32" }, { u"42x1,5", u"39" }, { u"54x1,5", u"51" } } },
         // 7..10: today's pipe systems, manufacturer-independent. Designation
         // outer diameter x wall, inner diameter = outer - 2 x wall.
-        // Multilayer composite pipe PE-RT/Al/PE-RT (PE-X/Al/PE-X): the common
-        // dimensions of DIN EN ISO 21003-2 (multilayer piping systems for hot
-        // and cold water installations inside buildings).
+        // Multilayer composite pipe PE-RT/Al/PE-RT (PE-X/Al/PE-X): the
+        // dimensions common to the makers' systems to DIN EN ISO 21003
+        // (multilayer piping systems for hot and cold water installations
+        // inside buildings), which leaves the series to each maker.
         { u"Mehrschichtverbundrohr PE-RT/Al/PE-RT", u"Mehrschichtverbundrohr",
             { { u"16x2", u"12" }, { u"20x2", u"16" }, { u"26x3", u"20" }, { u"32x3", u"26" }, { u"40x3,5", u"33" },
                 { u"50x4", u"42" }, { u"63x4,5", u"54" }, { u"75x5", u"65" } } },
