@@ -47,6 +47,12 @@ class TForm8;
 // lets TForm1 recalculate); TForm3 sets the two window flags; TForm4 and
 // TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(); TForm6
 // shows the overview TForm1 hands it after each check and says pipeChosen().
+// TForm8 (series/, "Rohrsysteme", from the result menu or TForm2's
+// seriesRequested()) edits the series of materials 7..10 in a copy and says
+// saved() once the catalogue holds them and PipeSeries has written the file;
+// TForm1 then renames its material buttons and recalculates. A FileWatcher on
+// that file does for another Fluvano's series what the SettingsWatcher does
+// for its settings.
 // Copy, print and PDF work on the result kept when Anzeigen shows it. A
 // SettingsWatcher says when another Fluvano saved the settings file; TForm1
 // takes that record over and calculates again (settingsChangedOnDisk). Each
