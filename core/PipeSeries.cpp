@@ -83,8 +83,10 @@ std::optional<Fault> check(const Series& series)
                     .arg(PipeCatalogue::TextLength) };
         for (int before = 1; before < row; ++before)
             if (series.pipes[before - 1].designation.trimmed() == designation)
-                return Fault { row,
-                    QStringLiteral("Die Bezeichnung %1 steht schon in Zeile %2.").arg(quoted(designation)).arg(before) };
+                return Fault {
+                    row,
+                    QStringLiteral("Die Bezeichnung %1 steht schon in Zeile %2.").arg(quoted(designation)).arg(before)
+                };
         const auto diameter = NumberText::read(pipe.innerDiameter);
         if (!diameter || !(*diameter > 0))
             return Fault { row,
@@ -162,8 +164,7 @@ Content parse(const QByteArray& bytes, const QString& where)
             material.series.caption = caption;
             material.series.name = name;
         } else if (caption != material.series.caption || name != material.series.name) {
-            fault(m, n,
-                QStringLiteral("Kurzname oder Name weicht von Zeile %1 ab.").arg(material.lines.first()));
+            fault(m, n, QStringLiteral("Kurzname oder Name weicht von Zeile %1 ab.").arg(material.lines.first()));
             continue;
         }
         QString diameter = fields[4];

@@ -77,8 +77,8 @@ private Q_SLOTS:
                                       << QStringLiteral("Innendurchmesser 12 ist nicht größer als der in Zeile 3");
         QTest::newRow("duplicate designation") << QByteArray("8;Edelstahl X;Edelstahlrohr X;18x1;25,6")
                                                << QStringLiteral("Bezeichnung „18x1“ steht schon in Zeile 2");
-        QTest::newRow("designation too long") << QByteArray("8;Edelstahl X;Edelstahlrohr X;28x1,2 mm;25,6")
-                                              << QStringLiteral("mehr als 8 Zeichen");
+        QTest::newRow("designation too long")
+            << QByteArray("8;Edelstahl X;Edelstahlrohr X;28x1,2 mm;25,6") << QStringLiteral("mehr als 8 Zeichen");
         QTest::newRow("missing column") << QByteArray("8;Edelstahl X;Edelstahlrohr X;25,6")
                                         << QStringLiteral("4 Spalten statt 5");
         QTest::newRow("other name") << QByteArray("8;Edelstahl Z;Edelstahlrohr X;28x1,2;25,6")
@@ -93,7 +93,8 @@ private Q_SLOTS:
         catalogue.fill();
         const QStringList problems = PipeSeries::load(catalogue);
         QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems.first().contains(QStringLiteral("Fluvano-Rohrsysteme.csv, Zeile 5: ")), qPrintable(problems.first()));
+        QVERIFY2(problems.first().contains(QStringLiteral("Fluvano-Rohrsysteme.csv, Zeile 5: ")),
+            qPrintable(problems.first()));
         QVERIFY2(problems.first().contains(problem), qPrintable(problems.first()));
         QVERIFY(problems.first().endsWith(
             QStringLiteral("Für Material 8 (Edelstahl-Pressrohr) gelten die Standardwerte.")));
@@ -106,10 +107,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("built-in material") << QByteArray("1;DN;Gewinderohr;DN 10;12,5")
-                                           << QStringLiteral("Zeile 2: Material 1 ist fest eingebaut");
-        QTest::newRow("unknown material") << QByteArray("11;A;B;C;1")
-                                          << QStringLiteral("Zeile 2: Unbekanntes Rohrmaterial „11“");
+        QTest::newRow("built-in material")
+            << QByteArray("1;DN;Gewinderohr;DN 10;12,5") << QStringLiteral("Zeile 2: Material 1 ist fest eingebaut");
+        QTest::newRow("unknown material")
+            << QByteArray("11;A;B;C;1") << QStringLiteral("Zeile 2: Unbekanntes Rohrmaterial „11“");
     }
     void linesTheFileCannotChange()
     {

@@ -61,9 +61,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("out of order") << 3 << 1 << u"12"_s
-                                      << u"Material 8 (Edelstahl-Pressrohr), Zeile 3: Der Innendurchmesser 12 ist nicht "
-                                         "größer als der in Zeile 2: die Rohre stehen aufsteigend."_s;
+        QTest::newRow("out of order")
+            << 3 << 1 << u"12"_s
+            << u"Material 8 (Edelstahl-Pressrohr), Zeile 3: Der Innendurchmesser 12 ist nicht "
+               "größer als der in Zeile 2: die Rohre stehen aufsteigend."_s;
         QTest::newRow("no designation") << 2 << 0 << QString()
                                         << u"Material 8 (Edelstahl-Pressrohr), Zeile 2: Die Bezeichnung fehlt."_s;
         QTest::newRow("duplicate designation")

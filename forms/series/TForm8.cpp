@@ -74,7 +74,7 @@ void TForm8::fill(int m)
     for (int row = 0; row < PipeCatalogue::SlotCount; ++row) {
         const bool pipe = row < series.pipes.size();
         for (int column : { Designation, Diameter }) {
-            const QString text = !pipe ? QString()
+            const QString text = !pipe  ? QString()
                 : column == Designation ? series.pipes[row].designation
                                         : series.pipes[row].innerDiameter;
             auto* item = new QTableWidgetItem(text);
@@ -123,9 +123,8 @@ void TForm8::BitBtn1Click()
         } else {
             Edit1->setFocus();
         }
-        MessageBoxes::warning(
-            this, QStringLiteral("Rohrsysteme"), where + QStringLiteral(": ") + fault->text
-                + QStringLiteral("\rEs wurde nichts gespeichert."));
+        MessageBoxes::warning(this, QStringLiteral("Rohrsysteme"),
+            where + QStringLiteral(": ") + fault->text + QStringLiteral("\rEs wurde nichts gespeichert."));
         return;
     }
 
