@@ -77,6 +77,7 @@ TForm2::TForm2(QWidget* parent)
     BitBtn1->setIcon(standardIcon(style(), QStyle::SP_DialogOkButton, QStyle::SP_DialogApplyButton));
     BitBtn3->setIcon(standardIcon(style(), QStyle::SP_DialogRetryButton, QStyle::SP_BrowserReload));
     BitBtn2->setIcon(standardIcon(style(), QStyle::SP_DialogAbortButton, QStyle::SP_DialogCancelButton));
+    BitBtn4->setIcon(standardIcon(style(), QStyle::SP_FileDialogDetailedView, QStyle::SP_FileIcon));
     refreshLabelSizes();
 
     for (QRadioButton* button : temperatureButtons())
