@@ -4,6 +4,7 @@
 
 #include "core/CsvBatch.h"
 #include "core/PipeCatalogue.h"
+#include "core/PipeSeries.h"
 #include "core/SettingsFile.h"
 #include "core/TypedInputs.h"
 #include "report/ResultSheet.h"
@@ -75,7 +76,7 @@ namespace
     QString helpText(const PipeCatalogue& catalogue)
     {
         QString materials;
-        for (int m = 1; m <= 6; ++m)
+        for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m)
             materials += QStringLiteral("                        %1 %2\n").arg(m).arg(catalogue.materialName(m));
         return QStringLiteral("Aufruf: fluvano [Optionen]\n"
                               "Ohne Optionen startet Fluvano mit seinem Fenster.\n"
@@ -83,7 +84,7 @@ namespace
                               "Ein Ergebnis als Text (wie \"Ergebnis kopieren\") oder als PDF-Ergebnisblatt:\n"
                               "  --heat-output <kW>    Leistung in kW (Dezimalkomma oder -punkt)\n"
                               "  --delta-t <K>         Temperaturdifferenz in K\n"
-                              "  --material <1..6>     Rohrmaterial:\n")
+                              "  --material <1..10>    Rohrmaterial:\n")
             + materials
             + QStringLiteral("  --diameter <mm>       gewählte Innen-Nennweite in mm statt des empfohlenen Rohrs\n"
                              "  --pdf <Datei>         schreibt das Ergebnisblatt (A4) in diese PDF-Datei\n"
@@ -131,7 +132,7 @@ namespace
             QStringLiteral("zeigt diese Hilfe") };
         QCommandLineOption heatOutput { QStringLiteral("heat-output"), {}, QStringLiteral("kW") };
         QCommandLineOption deltaT { QStringLiteral("delta-t"), {}, QStringLiteral("K") };
-        QCommandLineOption material { QStringLiteral("material"), {}, QStringLiteral("1..6") };
+        QCommandLineOption material { QStringLiteral("material"), {}, QStringLiteral("1..10") };
         QCommandLineOption diameter { QStringLiteral("diameter"), {}, QStringLiteral("mm") };
         QCommandLineOption pdf { QStringLiteral("pdf"), {}, QStringLiteral("Datei") };
         QCommandLineOption csv { QStringLiteral("csv"), {}, QStringLiteral("Datei") };
@@ -226,6 +227,8 @@ int run(int argc, char* argv[])
 
     PipeCatalogue catalogue;
     catalogue.fill();
+    for (const QString& problem : PipeSeries::load(catalogue))
+        write(stderr, QStringLiteral("fluvano: ") + problem + u'\n');
 
     const Options options;
     QCommandLineParser parser;

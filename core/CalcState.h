@@ -4,7 +4,7 @@
 struct CalcState {
     float heatOutput = 0; // Q, W
     float temperatureDifference = 0; // ΔT, K
-    int material = 0; // material in use, 1..6
+    int material = 0; // material in use, 1..10
     bool manualMode = false; // diameter chosen by hand
     float manualDiameter = 0; // mm
     float massFlow = 0; // ṁ, kg/s

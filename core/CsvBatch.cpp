@@ -126,6 +126,16 @@ namespace
 
 } // namespace
 
+QStringList splitLine(const QString& line)
+{
+    return split(line);
+}
+
+void appendQuoted(QString& row, const QString& field)
+{
+    appendField(row, field);
+}
+
 QString header()
 {
     return QStringLiteral("Leistung_kW;Temperaturdifferenz_K;Material;Innen_mm;Bezeichnung;Innen-Nennweite_mm;"

@@ -4,6 +4,7 @@
 #include "core/PipeCatalogue.h"
 
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -18,6 +19,12 @@ struct Summary {
     bool readError = false; // the input stopped before its end
     bool writeError = false; // the output did not take everything
 };
+
+// One line split at semicolons; a field in double quotes may hold
+// semicolons and doubled quotes.
+QStringList splitLine(const QString& line);
+// Appends a field, in double quotes when it needs them.
+void appendQuoted(QString& row, const QString& field);
 
 // The header of the output.
 QString header();

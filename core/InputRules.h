@@ -20,7 +20,7 @@ inline constexpr long double MaxHeatOutputKw = 100000;
 inline constexpr std::array<float, 6> TemperatureDifferences = { 5, 6, 10, 12, 15, 20 };
 
 // Materials 1..Materials can be chosen.
-inline constexpr int Materials = 6;
+inline constexpr int Materials = 10;
 
 // A typed text as the numeric key filter would have let it into a field:
 // blanks around it dropped, "." turned into ","; nullopt when the filter
@@ -35,7 +35,7 @@ std::optional<long double> fieldValue(QStringView text);
 // of overflowing.
 float toFloat(long double value);
 
-// A material given as text ("1".."6", blanks around it allowed), or the
+// A material given as text ("1".."10", blanks around it allowed), or the
 // reason it cannot be used.
 struct MaterialChoice {
     int material = 0;

@@ -124,6 +124,7 @@ ReadResult read(SettingsRecord& record, const QString& filePath)
     char image[sizeof(SettingsRecord)];
     if (file.read(image, sizeof image) != qint64(sizeof image)) return ReadResult::Failed;
     std::memcpy(&record, image, sizeof image);
+    record.useStandardRoughnessWhereUnusable();
     return ReadResult::Ok;
 }
 

@@ -18,7 +18,7 @@ struct SettingsRecord {
     float heatCapacityInUse;
     float viscosityInUse;
     std::uint8_t temperatureIndex; // 1..7: 0, 10, 20, 30, 40, 60, 80 °C
-    std::uint8_t materialIndex; // 1..6
+    std::uint8_t materialIndex; // 1..10
     std::uint8_t manualOverride; // 1 = values in use typed by hand
     std::uint8_t hideStartWindow;
     std::uint8_t hideEndWindow;
@@ -38,10 +38,17 @@ struct SettingsRecord {
     float roughnessAt(int m) const { return roughness[m - 1]; }
     static bool validMaterial(int m) { return m >= 1 && m <= RoughnessCount; }
 
-    // Sets the standard constants. The 8th table slots, roughness 8..10, the
-    // window flags, reserved byte and gap keep their contents; the
-    // manual-override flag is reset only when keepManualOverride is false.
+    // Sets the standard constants. The 8th table slots, the window flags,
+    // reserved byte and gap keep their contents; the manual-override flag is
+    // reset only when keepManualOverride is false.
     void applyStandardValues(bool keepManualOverride);
+
+    static float standardRoughness(int m);
+    // Roughness slots 7..10 came later: a file of the earlier version holds 0
+    // in 8..10, on which every calculation would stop. Such a slot (0,
+    // negative or not a number) takes its standard value. 1..6 stay as read.
+    static constexpr int FirstNewRoughness = 7;
+    void useStandardRoughnessWhereUnusable();
 };
 
 static_assert(std::endian::native == std::endian::little, "the file image is little-endian");

@@ -10,6 +10,7 @@
 #include "forms/constants/TForm2.h"
 #include "forms/info/TForm4.h"
 #include "forms/info/TForm5.h"
+#include "forms/series/TForm8.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -221,6 +222,10 @@ private Q_SLOTS:
             { "main", Qt::Key_G, u"checked RadioButton14"_s },
             { "main", Qt::Key_K, u"checked RadioButton15"_s },
             { "main", Qt::Key_Adiaeresis, u"checked RadioButton16"_s },
+            { "main", Qt::Key_V, u"checked RadioButton17"_s },
+            { "main", Qt::Key_E, u"checked RadioButton18"_s },
+            { "main", Qt::Key_C, u"checked RadioButton19"_s },
+            { "main", Qt::Key_X, u"checked RadioButton20"_s },
             { "main", Qt::Key_A, u"focus Edit4"_s }, // manual mode, Edit4 focused
             { "main", Qt::Key_O, u"dialog opened"_s },
             { "main", Qt::Key_B, u"end window opened"_s },
@@ -228,6 +233,11 @@ private Q_SLOTS:
             { "dialog", Qt::Key_S, u"dialog saved"_s },
             { "dialog", Qt::Key_A, u"dialog cancelled"_s },
             { "dialog", Qt::Key_D, u"standard values"_s },
+            { "dialog", Qt::Key_R, u"series editor opened"_s },
+            { "series", Qt::Key_M, u"focus ComboBox1"_s },
+            { "series", Qt::Key_N, u"focus Edit1"_s },
+            { "series", Qt::Key_K, u"focus Edit2"_s },
+            { "series", Qt::Key_A, u"series editor closed"_s },
             { "start", Qt::Key_O, u"start window confirmed"_s },
             { "end", Qt::Key_O, u"end window confirmed"_s },
             { "end", Qt::Key_B, u"program quit"_s },
@@ -247,6 +257,9 @@ private Q_SLOTS:
             w->Optionen_Aufruf();
             active = TForm2::current();
             TForm2::current()->Edit11->setText(u"0,5"_s);
+        } else if (window == u"series") {
+            w->ActionRohrsystemeExecute();
+            active = w->findChild<TForm8*>();
         } else if (window == u"start") {
             w->showStartWindow();
             active = w->findChild<TForm4*>();
@@ -269,6 +282,10 @@ private Q_SLOTS:
             QTRY_VERIFY(w->findChild<QAbstractButton*>(name)->isChecked());
         } else if (effect == u"dialog opened") {
             QTRY_VERIFY(TForm2::current() && TForm2::current()->isVisible());
+        } else if (effect == u"series editor opened") {
+            QTRY_VERIFY(w->findChild<TForm8*>() && w->findChild<TForm8*>()->isVisible());
+        } else if (effect == u"series editor closed") {
+            QTRY_VERIFY(!tool);
         } else if (effect == u"end window opened") {
             QTRY_VERIFY(w->findChild<TForm5*>());
         } else if (effect == u"dialog saved") {
@@ -286,8 +303,10 @@ private Q_SLOTS:
         } else if (effect == u"program quit") {
             QTRY_VERIFY(appState().quitting);
         }
-        if (what == u"checked" || what == u"focus") // no window opened by the way
+        if (what == u"checked" || what == u"focus") { // no window opened by the way
             QCOMPARE(QApplication::activeWindow(), active);
+            QCOMPARE(QApplication::focusWidget()->window(), active);
+        }
     }
 
     // The designed colours, measured on screen, with the dark desktop palette

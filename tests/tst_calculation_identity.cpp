@@ -55,7 +55,7 @@ public:
         settings.densityInUse = float(uniform(950, 1005));
         settings.heatCapacityInUse = float(uniform(4100, 4300));
         settings.viscosityInUse = float(logUniform(0.25, 2));
-        for (int m = 1; m <= 6; ++m)
+        for (int m = 1; m <= 10; ++m)
             settings.roughnessAt(m) = float(logUniform(0.0005, 1));
         settings.rMax = chance(0.05) ? 0.0f : float(logUniform(5, 2000));
         settings.wMax = chance(0.05) ? 0.0f : float(uniform(0.1, 5));
@@ -67,7 +67,7 @@ public:
         CalcState s;
         s.heatOutput = float(logUniform(1, 1e8));
         s.temperatureDifference = chance(0.5) ? Differences[integer(0, 5)] : float(logUniform(0.01, 100));
-        s.material = integer(1, 6);
+        s.material = integer(1, 10);
         s.manualDiameter = float(logUniform(1, 500));
         s.selectedPipe = integer(1, 20);
         for (float* field : { &s.massFlow, &s.volumeFlow, &s.diameter, &s.velocity, &s.reynolds, &s.pressureGradient })
@@ -78,7 +78,7 @@ public:
     float manualDiameter()
     {
         if (chance(0.5)) return float(logUniform(0.5, 1000));
-        const int m = integer(1, 6);
+        const int m = integer(1, 10);
         return catalogue_.innerDiameter(m, integer(1, catalogue_.pipeCount(m)));
     }
 
@@ -110,7 +110,7 @@ public:
             s.temperatureDifference = float(logUniform(1e-38, 1e-30));
             break;
         default:
-            s.material = integer(7, 10); // no roughness, no pipes
+            s.material = chance(0.5) ? 0 : 11; // outside the table
             s.manualMode = chance(0.5);
             break;
         }

@@ -197,8 +197,10 @@ private Q_SLOTS:
                                        << "10;15;1;0;;;;;;;Innen-Nennweite ist 0";
         QTest::newRow("over 100000 kW") << "100001;15;1"
                                         << "100001;15;1;;;;;;;;Leistung über 100.000 kW";
-        QTest::newRow("material 7") << "10;15;7"
-                                    << "10;15;7;;;;;;;;Unbekanntes Rohrmaterial (1 bis 6)";
+        QTest::newRow("material 10") << "10;15;10"
+                                     << "10;15;10;;32x2,9;26,2;46,95;0,583;573;0,301;";
+        QTest::newRow("material 11") << "10;15;11"
+                                     << "10;15;11;;;;;;;;Unbekanntes Rohrmaterial (1 bis 10)";
         QTest::newRow("surplus column") << "10;15;1;;DN 25"
                                         << "10;15;1;;;;;;;;Zu viele Spalten (höchstens 4)";
     }
@@ -212,6 +214,30 @@ private Q_SLOTS:
         QCOMPARE(result.err, QString());
         QCOMPARE(result.out, QString::fromUtf8(Bom) + Header + u'\n' + output + u'\n');
         QCOMPARE(result.exitCode, output.contains(QStringLiteral(";;;;;;")) ? 1 : 0);
+    }
+
+    // The user's pipe series count here as in the window; a faulty line is
+    // named on standard error and its material keeps the built-in series.
+    void userPipeSeries()
+    {
+        const SettingsRecord settings = standardSettings();
+        const Installed copy(&settings);
+        QFile series(copy.dir.filePath(QStringLiteral("Fluvano-Rohrsysteme.csv")));
+        QVERIFY(series.open(QIODevice::WriteOnly));
+        series.write("Material;Kurzname;Name;Bezeichnung;Innen_mm\n"
+                     "7;MSV;Verbundrohr Hersteller Z;20x2;16\n"
+                     "9;C-Stahl;Pressrohr Z;15x1;x\n");
+        series.close();
+        const QStringList arguments { QStringLiteral("--heat-output"), QStringLiteral("10"),
+            QStringLiteral("--delta-t"), QStringLiteral("15"), QStringLiteral("--material") };
+        const Result seven = copy.run(arguments + QStringList { QStringLiteral("7") });
+        QCOMPARE(seven.exitCode, 0);
+        QVERIFY2(seven.out.contains(QStringLiteral("Rohrmaterial: Verbundrohr Hersteller Z\nempfohlenes Rohr: 20x2\n")),
+            qPrintable(seven.out));
+        QVERIFY2(seven.err.startsWith(QStringLiteral("fluvano: ")) && seven.err.contains(QStringLiteral(", Zeile 3: ")),
+            qPrintable(seven.err));
+        const Result nine = copy.run(arguments + QStringList { QStringLiteral("9") });
+        QVERIFY(nine.out.contains(QStringLiteral("Rohrmaterial: C-Stahl-Pressrohr verz. DIN EN 10305-3\n")));
     }
 
     void csvFileWithManyRows()

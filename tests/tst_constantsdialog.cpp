@@ -515,7 +515,7 @@ private Q_SLOTS:
         QVERIFY(!dialog->Edit1->isEnabled());
         const QPoint screenCentre = dialog->screen()->availableGeometry().center();
         QVERIFY((dialog->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
-        if (dialog->frameGeometry() != dialog->geometry()) QCOMPARE(dialog->frameGeometry().size(), QSize(384, 409));
+        if (dialog->frameGeometry() != dialog->geometry()) QCOMPARE(dialog->frameGeometry().size(), QSize(384, 489));
 
         dialog->BitBtn1->click();
         QCOMPARE(env->messages.size(), 2);

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <limits>
 #include <cstring>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
@@ -175,6 +176,36 @@ private Q_SLOTS:
         QCOMPARE(image(record), result == SettingsFile::ReadResult::Ok ? patternedImage() : before);
     }
 
+    // A file of the earlier version holds 0 in roughness 8..10; an unusable
+    // slot of the new materials reads as its standard value, while 1..6 keep
+    // what the file says (a zero there still stops the calculation).
+    void unusableRoughnessOfNewMaterials_data()
+    {
+        QTest::addColumn<float>("stored");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("earlier version, zero") << 0.0f << true;
+        QTest::newRow("negative") << -0.5f << true;
+        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << true;
+        QTest::newRow("a value of the user's") << 0.02f << false;
+    }
+    void unusableRoughnessOfNewMaterials()
+    {
+        QFETCH(float, stored);
+        QFETCH(bool, replaced);
+        SettingsRecord old {};
+        old.applyStandardValues(false);
+        old.roughnessAt(5) = 0.0f;
+        for (int m = 7; m <= 10; ++m)
+            old.roughnessAt(m) = m == 7 ? 0.007f : stored;
+        writeBytes(path(), image(old));
+        SettingsRecord record {};
+        QCOMPARE(SettingsFile::read(record), SettingsFile::ReadResult::Ok);
+        const float standard[] = { 0.007f, 0.0015f, 0.025f, 0.007f };
+        for (int m = 8; m <= 10; ++m)
+            QCOMPARE(record.roughnessAt(m), replaced ? standard[m - 7] : stored);
+        QCOMPARE(record.roughnessAt(5), 0.0f);
+    }
+
     void missingFile()
     {
         SettingsRecord record {};
@@ -260,8 +291,8 @@ private Q_SLOTS:
         QCOMPARE(record.rMax, 100.0f);
         QCOMPARE(record.wMax, 2.0f);
         QCOMPARE(record.materialIndex, 1);
-        const float roughness[] = { 0.045f, 0.045f, 0.045f, 0.045f, 0.002f, 0.0015f, 0.007f };
-        for (int m = 1; m <= 7; ++m)
+        const float roughness[] = { 0.045f, 0.045f, 0.045f, 0.045f, 0.002f, 0.0015f, 0.007f, 0.0015f, 0.025f, 0.007f };
+        for (int m = 1; m <= 10; ++m)
             QCOMPARE(record.roughnessAt(m), roughness[m - 1]);
     }
 
@@ -275,8 +306,6 @@ private Q_SLOTS:
         QCOMPARE(record.densityAt(8), before.densityAt(8));
         QCOMPARE(record.heatCapacityAt(8), before.heatCapacityAt(8));
         QCOMPARE(record.viscosityAt(8), before.viscosityAt(8));
-        for (int m = 8; m <= 10; ++m)
-            QCOMPARE(record.roughnessAt(m), before.roughnessAt(m));
         QCOMPARE(record.hideStartWindow, before.hideStartWindow);
         QCOMPARE(record.hideEndWindow, before.hideEndWindow);
         QCOMPARE(record.reserved, before.reserved);

@@ -1,7 +1,7 @@
 // Pictures of the real windows for the README: the main window with the
 // worked example (10 kW, 15 K, medium-weight threaded pipe), its result
-// menu, the pipe overview beside it and the constants dialog, all with the
-// standard settings. scripts/screenshots.sh runs it.
+// menu, the pipe overview beside it, the constants dialog and the pipe series
+// editor, all with the standard settings and the built-in series. scripts/screenshots.sh runs it.
 //   fluvano-screenshots OUTPUT_DIRECTORY
 #include "core/AppState.h"
 #include "app/Application.h"
@@ -10,6 +10,7 @@
 #include "core/SettingsFile.h"
 #include "forms/constants/TForm2.h"
 #include "forms/overview/TForm6.h"
+#include "forms/series/TForm8.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -121,5 +122,12 @@ int main(int argc, char* argv[])
     mainWindow.Optionen_Aufruf();
     TForm2* dialog = TForm2::current();
     if (!dialog || !save(dialog, output.filePath(QStringLiteral("constants-dialog.png")))) return 1;
+    dialog->close();
+
+    mainWindow.ActionRohrsystemeExecute();
+    auto* series = mainWindow.findChild<TForm8*>();
+    if (!series) return 1;
+    series->showMaterial(7);
+    if (!save(series, output.filePath(QStringLiteral("series-dialog.png")))) return 1;
     return messages == 0 ? 0 : 1;
 }

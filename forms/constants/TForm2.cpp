@@ -24,7 +24,7 @@ QPointer<TForm2>& currentDialog()
     return dialog;
 }
 
-// The eleven number fields in read-back order: the record value each edits,
+// The fifteen number fields in read-back order: the record value each edits,
 // its decimals, and for the three water properties the table a temperature
 // choice fills them from.
 struct NumberField {
@@ -47,12 +47,18 @@ constexpr NumberField NumberFields[] {
     { &Ui::TForm2::Edit14, [](SettingsRecord& r) -> float& { return r.roughnessAt(4); }, 4 },
     { &Ui::TForm2::Edit15, [](SettingsRecord& r) -> float& { return r.roughnessAt(5); }, 4 },
     { &Ui::TForm2::Edit16, [](SettingsRecord& r) -> float& { return r.roughnessAt(6); }, 4 },
+    { &Ui::TForm2::Edit17, [](SettingsRecord& r) -> float& { return r.roughnessAt(7); }, 4 },
+    { &Ui::TForm2::Edit18, [](SettingsRecord& r) -> float& { return r.roughnessAt(8); }, 4 },
+    { &Ui::TForm2::Edit19, [](SettingsRecord& r) -> float& { return r.roughnessAt(9); }, 4 },
+    { &Ui::TForm2::Edit20, [](SettingsRecord& r) -> float& { return r.roughnessAt(10); }, 4 },
     { &Ui::TForm2::Edit8, [](SettingsRecord& r) -> float& { return r.rMax; }, 0 },
     { &Ui::TForm2::Edit9, [](SettingsRecord& r) -> float& { return r.wMax; }, 2 },
 };
 
+constexpr int RoughnessField = 3; // NumberFields index of roughness 1
+
 // Outer size of the window, frame included.
-constexpr QSize DesignFrameSize { 384, 409 };
+constexpr QSize DesignFrameSize { 384, 489 };
 
 QIcon standardIcon(const QStyle* style, QStyle::StandardPixmap wanted, QStyle::StandardPixmap fallback)
 {
@@ -71,6 +77,7 @@ TForm2::TForm2(QWidget* parent)
     BitBtn1->setIcon(standardIcon(style(), QStyle::SP_DialogOkButton, QStyle::SP_DialogApplyButton));
     BitBtn3->setIcon(standardIcon(style(), QStyle::SP_DialogRetryButton, QStyle::SP_BrowserReload));
     BitBtn2->setIcon(standardIcon(style(), QStyle::SP_DialogAbortButton, QStyle::SP_DialogCancelButton));
+    BitBtn4->setIcon(standardIcon(style(), QStyle::SP_FileDialogDetailedView, QStyle::SP_FileIcon));
     refreshLabelSizes();
 
     for (QRadioButton* button : temperatureButtons())
@@ -80,6 +87,8 @@ TForm2::TForm2(QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TForm2::seriesRequested);
+    showMaterialCaptions();
     for (const NumberField& field : NumberFields) {
         (this->*field.edit)->installEventFilter(this);
         NumericKeys::guard(this->*field.edit);
@@ -134,6 +143,18 @@ void TForm2::Startprozeduren()
         Vorgaben_eintragen();
     }
     state.dialogInitialised = true;
+}
+
+void TForm2::showMaterialCaptions()
+{
+    const PipeCatalogue& catalogue = appState().catalogue;
+    const auto buttons = materialButtons();
+    for (int m = PipeCatalogue::FirstEditable; m <= PipeCatalogue::MaterialCount; ++m) {
+        QString caption = catalogue.caption(m);
+        buttons[m - 1]->setText(caption.replace(u'&', QStringLiteral("&&")));
+        (this->*NumberFields[RoughnessField + m - 1].edit)
+            ->setAccessibleName(QStringLiteral("Rauhigkeit %1 in mm").arg(catalogue.caption(m)));
+    }
 }
 
 void TForm2::refreshLabelSizes()
@@ -295,7 +316,8 @@ std::array<QRadioButton*, 7> TForm2::temperatureButtons() const
     return { RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6, RadioButton7 };
 }
 
-std::array<QRadioButton*, 6> TForm2::materialButtons() const
+std::array<QRadioButton*, 10> TForm2::materialButtons() const
 {
-    return { RadioButton11, RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16 };
+    return { RadioButton11, RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16, RadioButton17,
+        RadioButton18, RadioButton19, RadioButton20 };
 }

@@ -38,6 +38,8 @@ public:
     void Startprozeduren();
 
     void Vorgaben_eintragen();
+    // Materials 7..10 as the catalogue names them now.
+    void showMaterialCaptions();
     void Einlesen();
     void Aendern();
     void Standardwerte();
@@ -54,6 +56,8 @@ Q_SIGNALS:
     // Its start-up found the settings file missing or damaged (the message
     // has been shown and the error flag set).
     void settingsReadFailed();
+    // "Rohrsysteme…": the user wants the pipe series editor.
+    void seriesRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,7 +70,7 @@ private:
     void refreshLabelSizes();
     void leave();
     std::array<QRadioButton*, 7> temperatureButtons() const;
-    std::array<QRadioButton*, 6> materialButtons() const;
+    std::array<QRadioButton*, 10> materialButtons() const;
 
     bool shownBefore = false;
 };

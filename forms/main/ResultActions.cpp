@@ -124,12 +124,13 @@ void TForm1::connectActions()
     connect(ActionDrucken, &QAction::triggered, this, &TForm1::ActionDruckenExecute);
     connect(ActionPdf, &QAction::triggered, this, &TForm1::ActionPdfExecute);
     connect(ActionRohruebersicht, &QAction::triggered, this, &TForm1::ActionRohruebersichtExecute);
+    connect(ActionRohrsysteme, &QAction::triggered, this, &TForm1::ActionRohrsystemeExecute);
     auto* copyKey = new CopyKeyInEdits(ActionKopieren, this);
     for (QLineEdit* edit : { Edit1, Edit2, Edit4 })
         edit->installEventFilter(copyKey);
     // Edit4 stands on the result side: its own menu offers them after its
     // editing commands.
-    Edit4->addActions({ ActionKopieren, ActionDrucken, ActionPdf, ActionRohruebersicht });
+    Edit4->addActions({ ActionKopieren, ActionDrucken, ActionPdf, ActionRohruebersicht, ActionRohrsysteme });
 }
 
 ResultText::Inputs TForm1::enteredInputs() const

@@ -13,6 +13,10 @@
 #include "forms/info/TForm4.h"
 #include "forms/info/TForm5.h"
 #include "forms/overview/TForm6.h"
+#include "forms/series/TForm8.h"
+#include "core/FileWatcher.h"
+#include "core/PipeSeries.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -41,6 +45,16 @@ void present(QWidget* window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// The caption as a button's text, "&" before the first `letter` in it (any
+// case); an "&" of the caption itself stays a character.
+QString withAccelerator(QString caption, QChar letter)
+{
+    caption.replace(u'&', QStringLiteral("&&"));
+    const qsizetype at = caption.indexOf(letter, 0, Qt::CaseInsensitive);
+    if (at >= 0) caption.insert(at, u'&');
+    return caption;
 }
 
 } // namespace
@@ -92,6 +106,8 @@ TForm1::TForm1(QWidget* parent)
     Startprozeduren();
     settingsWatcher = new SettingsWatcher(this);
     connect(settingsWatcher, &SettingsWatcher::changedOnDisk, this, &TForm1::settingsChangedOnDisk);
+    seriesWatcher = new FileWatcher(PipeSeries::path(), &PipeSeries::lastImage, this);
+    connect(seriesWatcher, &FileWatcher::changedOnDisk, this, &TForm1::seriesChangedOnDisk);
 }
 
 TForm1::~TForm1() = default;
@@ -111,6 +127,66 @@ void TForm1::WerteVorgeben()
     Label5->clear();
     appState().calc.selectedPipe = 1;
     appState().catalogue.fill();
+    tellSeriesProblems(PipeSeries::load(appState().catalogue));
+    showMaterialCaptions();
+}
+
+void TForm1::showMaterialCaptions()
+{
+    static constexpr char16_t Letters[] = { u'v', u'E', u'C', u'X' };
+    const PipeCatalogue& catalogue = appState().catalogue;
+    const auto buttons = materialButtons();
+    for (int m = PipeCatalogue::FirstEditable; m <= PipeCatalogue::MaterialCount; ++m)
+        buttons[m - 1]->setText(withAccelerator(catalogue.caption(m), Letters[m - PipeCatalogue::FirstEditable]));
+    if (TForm2* dialog = TForm2::current()) dialog->showMaterialCaptions();
+}
+
+void TForm1::tellSeriesProblems(const QStringList& problems)
+{
+    if (!problems.isEmpty()) MessageBoxes::warning(this, QStringLiteral("Rohrsysteme"), problems.join(u'\r'));
+}
+
+void TForm1::ActionRohrsystemeExecute()
+{
+    if (!Form8) {
+        Form8 = new TForm8(this);
+        connect(Form8, &TForm8::saved, this, &TForm1::seriesSaved);
+        connect(Form8, &TForm8::left, this, &TForm1::seriesDialogLeft);
+        const int material = appState().calc.material;
+        Form8->showMaterial(PipeCatalogue::editable(material) ? material : PipeCatalogue::FirstEditable);
+        Form8->move(frameGeometry().topLeft() + QPoint(40, 40));
+    }
+    present(Form8);
+}
+
+void TForm1::seriesSaved()
+{
+    seriesReloadPending = false; // ours replaced what the other saved
+    showMaterialCaptions();
+    DatenVollstaendig();
+}
+
+void TForm1::seriesChangedOnDisk()
+{
+    if (Form8) {
+        seriesReloadPending = true;
+        return;
+    }
+    reloadSeries();
+}
+
+void TForm1::seriesDialogLeft()
+{
+    if (!seriesReloadPending) return;
+    seriesReloadPending = false;
+    reloadSeries();
+}
+
+void TForm1::reloadSeries()
+{
+    tellSeriesProblems(PipeSeries::load(appState().catalogue));
+    showMaterialCaptions();
+    DatenVollstaendig();
 }
 
 void TForm1::Vorg_Einlesen()
@@ -122,7 +198,7 @@ void TForm1::Vorg_Einlesen()
     }
     state.calc.material = state.settings.materialIndex;
     const int material = state.settings.materialIndex;
-    if (material >= 1 && material <= 6) {
+    if (PipeCatalogue::validMaterial(material)) {
         materialButtons()[material - 1]->setChecked(true);
         RohrClick();
     }
@@ -151,6 +227,7 @@ TForm2* TForm1::createConstantsDialog()
     TForm2::setCurrent(dialog);
     connect(dialog, &TForm2::left, this, &TForm1::constantsDialogLeft);
     connect(dialog, &TForm2::settingsReadFailed, Timer5, qOverload<>(&QTimer::start));
+    connect(dialog, &TForm2::seriesRequested, this, &TForm1::ActionRohrsystemeExecute);
     return dialog;
 }
 
@@ -253,6 +330,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
         ResultMenu->addActions({ ActionKopieren, ActionDrucken, ActionPdf });
         ResultMenu->addSeparator();
         ResultMenu->addAction(ActionRohruebersicht);
+        ResultMenu->addAction(ActionRohrsysteme);
     }
     ResultMenu->popup(event->globalPos());
 }
@@ -291,7 +369,8 @@ std::array<QRadioButton*, 6> TForm1::differenceButtons() const
     return { RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, RadioButton6 };
 }
 
-std::array<QRadioButton*, 6> TForm1::materialButtons() const
+std::array<QRadioButton*, 10> TForm1::materialButtons() const
 {
-    return { RadioButton11, RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16 };
+    return { RadioButton11, RadioButton12, RadioButton13, RadioButton14, RadioButton15, RadioButton16, RadioButton17,
+        RadioButton18, RadioButton19, RadioButton20 };
 }

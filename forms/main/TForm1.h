@@ -16,9 +16,11 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 class QTimer;
+class FileWatcher;
 class SettingsWatcher;
 class TForm2;
 class TForm6;
+class TForm8;
 
 // Fluvano's layers and how data flows between its windows.
 //
@@ -27,7 +29,8 @@ class TForm6;
 //             the calculation (CalcState, Calculation::Berechnen), numbers
 //             as text (NumberText), the input rules (InputRules), the
 //             settings record, file and watcher (SettingsRecord,
-//             SettingsFile, SettingsWatcher), the process-wide state
+//             SettingsFile, SettingsWatcher), the editable pipe series and
+//             their file (PipeSeries, FileWatcher), the process-wide state
 //             appState() (AppState: the SettingsRecord, the settings-file
 //             error flag, the CalcState, the PipeCatalogue and a few flags;
 //             no window keeps a copy), the result as text (ResultText), the
@@ -39,7 +42,7 @@ class TForm6;
 //             FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
 //   forms/    fluvano_forms: main/ TForm1 with its handlers, constants/
 //             TForm2 and the settings procedures, info/ TForm3, TForm4 and
-//             TForm5, overview/ TForm6.
+//             TForm5, overview/ TForm6, series/ TForm8.
 //   app/      fluvano_app and fluvano: application set-up (name, locale,
 //             German texts, style, palette), the command line, main().
 //
@@ -51,8 +54,13 @@ class TForm6;
 // SettingsRecord in place and saves it (left() lets TForm1 recalculate);
 // TForm3 sets the two window flags; TForm4 and TForm5 say confirmed() (the
 // banner starts) and TForm5 quitChosen(); TForm6 shows the overview TForm1
-// hands it after each check and says pipeChosen(). Copy, print and PDF work
-// on the result kept when Anzeigen shows it. A SettingsWatcher says when
+// hands it after each check and says pipeChosen(). TForm8 ("Rohrsysteme",
+// from the result menu or TForm2's seriesRequested()) edits the series of
+// materials 7..10 in a copy and says saved() once the catalogue holds them and
+// PipeSeries has written the file; TForm1 then renames its material buttons
+// and recalculates. A FileWatcher on that file does for another Fluvano's
+// series what the SettingsWatcher does for its settings. Copy, print and PDF
+// work on the result kept when Anzeigen shows it. A SettingsWatcher says when
 // another Fluvano saved the settings file; TForm1 takes that record over and
 // calculates again (settingsChangedOnDisk). Each window TForm1 opens comes to
 // the front with the keyboard; TForm2, TForm4, TForm5 and TForm6 are its tool
@@ -111,6 +119,9 @@ public:
     void ActionRohruebersichtExecute();
     void RohrUebernehmen(int pipe); // a pipe taken in the overview
 
+    // The pipe series editor, from the result menu and the constants dialog.
+    void ActionRohrsystemeExecute();
+
     // Banner (Banner.cpp).
     void Timer2Timer();
     void Timer3Timer();
@@ -162,7 +173,21 @@ private:
     bool settingsReloadPending = false;
     bool Edit1KeyPress(QLineEdit* edit, QEvent* event);
     std::array<QRadioButton*, 6> differenceButtons() const;
-    std::array<QRadioButton*, 6> materialButtons() const;
+    std::array<QRadioButton*, 10> materialButtons() const;
+
+    // Materials 7..10 take their captions from the catalogue, with the
+    // accelerators V, E, C, X where the caption has the letter.
+    void showMaterialCaptions();
+    void tellSeriesProblems(const QStringList& problems);
+    // Another Fluvano saved new series: taken over at once, or when the
+    // series editor of this window has been closed.
+    void seriesChangedOnDisk();
+    void seriesDialogLeft();
+    void seriesSaved();
+    void reloadSeries();
+    QPointer<TForm8> Form8; // the series editor while open
+    FileWatcher* seriesWatcher = nullptr;
+    bool seriesReloadPending = false;
     void connectActions();
     ResultText::Inputs enteredInputs() const;
     void keepShownResult();
