@@ -201,4 +201,14 @@ Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, c
     return summary;
 }
 
+QStringList splitFields(const QString& line)
+{
+    return split(line);
+}
+
+void appendQuoted(QString& row, const QString& field)
+{
+    appendField(row, field);
+}
+
 } // namespace CsvBatch

@@ -4,6 +4,7 @@
 #include "core/PipeCatalogue.h"
 
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -28,5 +29,12 @@ QString header();
 // first field is a number. A row that cannot be computed gets empty result
 // fields and the reason in "Hinweis"; the rows after it go on.
 Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, const PipeCatalogue& catalogue);
+
+// One line split at semicolons, fields in double quotes unquoted.
+QStringList splitFields(const QString& line);
+
+// Appends a field, in double quotes when it holds a separator, a quote or a
+// line break.
+void appendQuoted(QString& row, const QString& field);
 
 } // namespace CsvBatch

@@ -41,32 +41,28 @@ namespace
 
 } // namespace
 
+Number number(const QString& field)
+{
+    Number n;
+    const auto text = typed(field);
+    if (!text) {
+        n.text = field.trimmed();
+        n.ok = false;
+        return n;
+    }
+    n.text = *text;
+    if (n.text.isEmpty()) return n;
+    const auto value = NumberText::read(n.text);
+    n.ok = value.has_value();
+    n.value = value.value_or(0);
+    return n;
+}
+
 Outcome evaluate(const Fields& fields, const SettingsRecord& settings, const PipeCatalogue& catalogue)
 {
     Outcome outcome;
     const bool manual = !fields.innerDiameter.trimmed().isEmpty();
 
-    // Each field as the entry would hold it and read as a number (empty: 0).
-    struct Number {
-        QString text;
-        long double value = 0;
-        bool ok = true;
-    };
-    auto number = [](const QString& field) {
-        Number n;
-        const auto text = typed(field);
-        if (!text) {
-            n.text = field.trimmed();
-            n.ok = false;
-            return n;
-        }
-        n.text = *text;
-        if (n.text.isEmpty()) return n;
-        const auto value = NumberText::read(n.text);
-        n.ok = value.has_value();
-        n.value = value.value_or(0);
-        return n;
-    };
     const Number heat = number(fields.heatOutput);
     const Number difference = number(fields.temperatureDifference);
     const Number diameter = number(fields.innerDiameter);

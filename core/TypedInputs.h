@@ -28,6 +28,16 @@ struct Outcome {
     bool computed() const { return reason.isEmpty(); }
 };
 
+// One number field as the entry would hold it ("." becomes ",") and read as
+// a number; an empty field reads 0. Not ok when typing could not have
+// entered the text or it does not read as a number.
+struct Number {
+    QString text;
+    long double value = 0;
+    bool ok = true;
+};
+Number number(const QString& field);
+
 // Rules: surrounding blanks are ignored; "." counts as a decimal comma; a
 // text the key filter would not let through, or that does not read as a
 // number, is "Fehlerhafte Eingabe!"; an empty or zero heat output or
