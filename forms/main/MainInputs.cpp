@@ -9,6 +9,8 @@
 #include "core/NumberText.h"
 #include "widgets/NumericKeys.h"
 
+#include <QScopeGuard>
+
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -106,6 +108,7 @@ void TForm1::DatenVollstaendig()
     AppState& state = appState();
     const CalcState& calc = state.calc;
     if (state.settingsFileError) return;
+    const auto sections = qScopeGuard([this] { refreshSections(); });
 
     Einlesen();
     if (state.inputError) return;

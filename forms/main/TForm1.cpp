@@ -72,6 +72,7 @@ TForm1::TForm1(QWidget* parent)
     connectInputs();
     connectBanner();
     connectActions();
+    connectSections();
     qApp->installEventFilter(new ActiveWindowAccelerators(this));
 
     FormLook::fitToControls(this, 10);
@@ -256,6 +257,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
         ResultMenu->addActions({ ActionKopieren, ActionDrucken, ActionPdf });
         ResultMenu->addSeparator();
         ResultMenu->addAction(ActionRohruebersicht);
+        ResultMenu->addAction(ActionTeilstrecken);
     }
     ResultMenu->popup(event->globalPos());
 }
@@ -269,6 +271,11 @@ void TForm1::FormClose(QCloseEvent* event)
 {
     const AppState& state = appState();
     if (state.quitting || state.settings.hideEndWindow != 0) {
+        if (!sectionsMayClose()) { // the user stays to keep unsaved sections
+            appState().quitting = false;
+            event->ignore();
+            return;
+        }
         event->accept();
         return;
     }

@@ -19,6 +19,7 @@ class QTimer;
 class SettingsWatcher;
 class TForm2;
 class TForm6;
+class TForm7;
 
 // Fluvano's windows and how data flows between them.
 //
@@ -58,6 +59,8 @@ class TForm6;
 //   sizing/MainInputs.cpp     inputs, key filter, completeness check, calculation
 //   sizing/ResultDisplay.cpp  result panels
 //   sizing/ResultActions.cpp  copy, print, PDF, pipe overview contents
+//   main/Sections.cpp         the section window TForm7: opening, following
+//                             the inputs and constants, asking before the end
 //   app/Banner.cpp            banner timers, banner link and hover colours
 class TForm1 : public QWidget, public Ui::TForm1
 {
@@ -103,6 +106,12 @@ public:
     void ActionPdfExecute();
     void ActionRohruebersichtExecute();
     void RohrUebernehmen(int pipe); // a pipe taken in the overview
+
+    // The sections of a circuit (forms/main/Sections.cpp).
+    void ActionTeilstreckenExecute();
+    // Opens a circuit document or CSV section list in the section window.
+    void openCircuit(const QString& path);
+    TForm7* sectionWindow() const;
 
     // Banner (info/Banner.cpp).
     void Timer2Timer();
@@ -162,4 +171,11 @@ private:
     void updateResultActions();
     void refreshPipeOverview();
     TForm6* createPipeOverview();
+
+    QPointer<TForm7> Form7; // the sections, once opened
+    void connectSections();
+    TForm7* createSectionWindow();
+    void refreshSections();
+    void TemperaturdifferenzUebernehmen(const QString& temperatureDifference);
+    bool sectionsMayClose();
 };
