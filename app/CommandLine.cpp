@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/CircuitCommand.h"
+
 #include "core/SettingsFile.h"
 #include "core/CsvBatch.h"
 #include "core/PipeCatalogue.h"
@@ -142,6 +144,7 @@ bool requested(int argc, char* argv[])
 
 int run(int argc, char* argv[])
 {
+    if (CircuitCommand::requested(argc, argv)) return CircuitCommand::run(argc, argv);
     // Painting the sheet needs a QGuiApplication; without a display it
     // paints offscreen. Text needs no more than QCoreApplication.
     std::unique_ptr<QCoreApplication> application;
@@ -169,7 +172,8 @@ int run(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addOptions({ help, heatOutput, deltaT, material, diameter, pdf, csv });
     if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
-    if (parser.isSet(help)) return write(stdout, helpText(catalogue)) ? AllComputed : failure(OutputFailed);
+    if (parser.isSet(help))
+        return write(stdout, helpText(catalogue) + CircuitCommand::helpText()) ? AllComputed : failure(OutputFailed);
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("Unerwartetes Argument '") + parser.positionalArguments().first() + u'\'');
     for (const QCommandLineOption* option : { &heatOutput, &deltaT, &material, &diameter, &pdf, &csv })
