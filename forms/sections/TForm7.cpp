@@ -29,7 +29,7 @@
 namespace
 {
 
-constexpr int ColumnWidths[] = { 34, 120, 72, 62, 44, 140, 72, 70, 48, 52, 62, 62, 56, 62, 70 };
+constexpr int ColumnWidths[] = { 30, 120, 82, 64, 44, 150, 82, 70, 48, 52, 62, 62, 56, 62, 70 };
 
 QString escaped(const QString& text)
 {
