@@ -89,6 +89,13 @@ void SectionGrid::keyPressEvent(QKeyEvent* event)
         moveOn();
         return;
     }
+    // Delete empties a typed cell (the material stays).
+    if (event->key() == Qt::Key_Delete && state() != EditingState && model()) {
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && SectionModel::isEditable(current.column()) && current.column() != SectionModel::Material)
+            model()->setData(current, QString());
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 

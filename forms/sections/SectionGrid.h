@@ -5,6 +5,7 @@
 
 // The section table: Tab and Enter move through the typed cells (Enter at
 // the end of a filled last row adds a row), typing into a cell replaces it,
+// Delete empties it,
 // number cells follow the number fields' input rules, the material is
 // chosen from the materials of the catalogue that have pipes.
 class SectionGrid : public QTableView

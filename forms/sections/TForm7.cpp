@@ -9,7 +9,6 @@
 #include "widgets/MessageBoxes.h"
 #include "widgets/NumericKeys.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -73,7 +72,6 @@ TForm7::TForm7(QWidget* parent)
         StringGrid1->setColumnWidth(c, ColumnWidths[c]);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     NumericKeys::guard(Edit1);
-    Edit1->installEventFilter(this);
 
     connect(ActionNeu, &QAction::triggered, this, &TForm7::ActionNeuExecute);
     connect(ActionOeffnen, &QAction::triggered, this, &TForm7::ActionOeffnenExecute);
@@ -233,6 +231,7 @@ bool TForm7::openFile(const QString& path)
         return false;
     }
     const bool csv = !QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive);
+    if (read.temperatureDifference.trimmed().isEmpty()) read.temperatureDifference = model_->temperatureDifference();
     if (read.temperatureDifference != model_->temperatureDifference())
         Q_EMIT temperatureDifferenceLoaded(read.temperatureDifference);
     if (csv) {
@@ -451,14 +450,26 @@ void TForm7::ActionKopierenExecute()
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+void TForm7::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool TForm7::ownsShortcut(QObject* watched, QEvent* event, QAction** action) const
 {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != this) return false;
     // An edit keeps its own editing keys.
-    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget))
-        return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget)) {
+        for (const auto standard : { QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+                 QKeySequence::Redo, QKeySequence::SelectAll })
+            if (key->matches(standard)) return false;
+    }
     const QKeySequence sequence(key->keyCombination());
     for (QAction* candidate : actions()) {
         if (candidate->isEnabled() && candidate->shortcuts().contains(sequence)) {

@@ -60,6 +60,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override; // Escape closes
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
