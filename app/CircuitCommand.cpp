@@ -47,6 +47,15 @@ namespace
         return false;
     }
 
+    // Without a desktop session the offscreen platform complains about the
+    // runtime directory it does not use.
+    QtMessageHandler defaultHandler = nullptr;
+    void withoutRuntimeDirNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
+        defaultHandler(type, context, message);
+    }
+
 } // namespace
 
 bool requested(int argc, char* argv[])
@@ -79,6 +88,7 @@ int run(int argc, char* argv[])
 {
     std::unique_ptr<QCoreApplication> application;
     if (hasOption(argc, argv, "--pdf")) {
+        defaultHandler = qInstallMessageHandler(withoutRuntimeDirNotes);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {

@@ -30,7 +30,7 @@ const QColor Rule(170, 170, 170);
 const QColor HeaderFill(232, 232, 232);
 const QColor ComputedFill(246, 246, 246);
 
-constexpr double ColumnWidths[] = { 90, 380, 160, 140, 110, 330, 150, 200, 130, 130, 160, 170, 150, 170, 200 };
+constexpr double ColumnWidths[] = { 90, 330, 190, 140, 110, 310, 190, 200, 130, 130, 160, 170, 150, 170, 200 };
 constexpr int Columns = int(std::size(ColumnWidths));
 
 QFont sheetFont(double points, bool bold = false)
