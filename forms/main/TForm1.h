@@ -30,7 +30,9 @@ class TForm7;
 //                        fluvano_report: sizing/ResultSheet (print, PDF).
 //   windows              constants/TForm2 (constants dialog), info/TForm3
 //                        (information), TForm4 and TForm5 (start, end),
-//                        sizing/TForm6 (pipe overview).
+//                        sizing/TForm6 (pipe overview), sections/TForm7
+//                        (the sections of a circuit, core/Circuit and
+//                        core/CircuitFile; printed by report/CircuitSheet).
 //   app/                 TForm1, the main window, and what every window shares:
 //                        appState() (AppState.h: the SettingsRecord, the
 //                        settings-file error flag, the CalcState, the
@@ -46,6 +48,10 @@ class TForm7;
 // lets TForm1 recalculate); TForm3 sets the two window flags; TForm4 and
 // TForm5 say confirmed() (the banner starts) and TForm5 quitChosen(); TForm6
 // shows the overview TForm1 hands it after each check and says pipeChosen().
+// TForm7 is created when first opened; after each check TForm1 hands it the
+// temperature difference and material (followMainWindow), it computes its
+// rows from the shared constants, says temperatureDifferenceLoaded() for an
+// opened document, and TForm1 asks it before the program ends.
 // Copy, print and PDF work on the result kept when Anzeigen shows it. A
 // SettingsWatcher says when another Fluvano saved the settings file; TForm1
 // takes that record over and calculates again (settingsChangedOnDisk). Each
