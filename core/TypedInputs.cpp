@@ -13,7 +13,6 @@ namespace
 {
 
     constexpr long double MaxHeatOutputKw = 100000;
-    constexpr int MaterialButtons = 6;
 
     // The text as the numeric key filter would have let it into an entry;
     // nullopt when it would have dropped a character.
@@ -91,8 +90,12 @@ Outcome evaluate(const Fields& fields, const SettingsRecord& settings, const Pip
         outcome.reason = QStringLiteral("Rohrmaterial fehlt");
         return outcome;
     }
-    if (material < 1 || material > MaterialButtons) {
-        outcome.reason = QStringLiteral("Unbekanntes Rohrmaterial (1 bis 6)");
+    // Every material of the catalogue that has pipes.
+    if (!PipeCatalogue::validMaterial(material) || catalogue.pipeCount(material) == 0) {
+        int last = 0;
+        for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m)
+            if (catalogue.pipeCount(m) > 0) last = m;
+        outcome.reason = QStringLiteral("Unbekanntes Rohrmaterial (1 bis %1)").arg(last);
         return outcome;
     }
 

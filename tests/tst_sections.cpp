@@ -74,6 +74,9 @@ private Q_SLOTS:
         QVERIFY(window && window->isVisible());
         window->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), window);
+        main->RadioButton6->click(); // an empty new list has nothing to save
+        QVERIFY(!window->isModified());
+        main->RadioButton5->click();
         SectionGrid* grid = window->StringGrid1;
         SectionModel* model = window->model();
         grid->setCurrentIndex(model->index(0, SectionModel::HeatOutput));

@@ -128,7 +128,11 @@ Circuit::Document TForm7::document() const
 
 bool TForm7::isModified() const
 {
-    return document() != saved_;
+    // The temperature difference is the main window's; it makes a change
+    // only of a document that was saved or opened.
+    const Circuit::Document current = document();
+    return current.sections != saved_.sections || current.extraLoss != saved_.extraLoss
+        || (!filePath_.isEmpty() && current.temperatureDifference != saved_.temperatureDifference);
 }
 
 void TForm7::setDocument(const Circuit::Document& document)
