@@ -65,16 +65,15 @@ bool requested(int argc, char* argv[])
 
 QString helpText()
 {
-    return QStringLiteral(
-        "\n"
-        "Teilstrecken eines Heizkreises (Druckverlust R·l + Z, Summe und Pumpe):\n"
-        "  --circuit <Datei|->   liest eine Teilstreckendatei (.fluvano) oder eine CSV-Liste\n"
-        "                        Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material[;Innen_mm]\n"
-        "                        und schreibt die berechnete Tabelle als CSV auf die\n"
-        "                        Standardausgabe, die Summen auf die Standardfehlerausgabe\n"
-        "  --delta-t <K>         Temperaturdifferenz (sonst die der Datei, sonst 15)\n"
-        "  --extra-pa <Pa>       weitere Druckverluste (Wärmeerzeuger, Ventile)\n"
-        "  --pdf <Datei>         schreibt stattdessen die Liste mit den Summen als PDF\n");
+    return QStringLiteral("\n"
+                          "Teilstrecken eines Heizkreises (Druckverlust R·l + Z, Summe und Pumpe):\n"
+                          "  --circuit <Datei|->   liest eine Teilstreckendatei (.fluvano) oder eine CSV-Liste\n"
+                          "                        Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material[;Innen_mm]\n"
+                          "                        und schreibt die berechnete Tabelle als CSV auf die\n"
+                          "                        Standardausgabe, die Summen auf die Standardfehlerausgabe\n"
+                          "  --delta-t <K>         Temperaturdifferenz (sonst die der Datei, sonst 15)\n"
+                          "  --extra-pa <Pa>       weitere Druckverluste (Wärmeerzeuger, Ventile)\n"
+                          "  --pdf <Datei>         schreibt stattdessen die Liste mit den Summen als PDF\n");
 }
 
 QString fileToOpen(const QStringList& arguments)
@@ -127,7 +126,8 @@ int run(int argc, char* argv[])
                                                     : (in.setFileName(name), in.open(QIODevice::ReadOnly));
     const QByteArray text = opened ? in.readAll() : QByteArray();
     if (!opened || in.error() != QFileDevice::NoError)
-        return failure(QStringLiteral("Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ") + in.errorString());
+        return failure(
+            QStringLiteral("Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ") + in.errorString());
     Circuit::Document document;
     QString reason;
     if (!CircuitFile::fromAny(text, document, &reason))

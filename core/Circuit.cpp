@@ -50,8 +50,8 @@ Row compute(const Section& section, const QString& temperatureDifference, const 
     return row;
 }
 
-Totals totals(long double sectionLoss, long double largestFlow, int computed, int notComputed,
-    const QString& extraLoss, const SettingsRecord& settings)
+Totals totals(long double sectionLoss, long double largestFlow, int computed, int notComputed, const QString& extraLoss,
+    const SettingsRecord& settings)
 {
     Totals t;
     t.sectionLoss = sectionLoss;

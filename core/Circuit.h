@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/SettingsRecord.h"
 #include "core/CalcState.h"
 #include "core/PipeCatalogue.h"
 #include "core/ResultText.h"
+#include "core/SettingsRecord.h"
 
 #include <QList>
 #include <QString>
@@ -69,8 +69,8 @@ struct Totals {
 };
 
 // `sectionLoss` is the sum of the computed rows' Δp.
-Totals totals(long double sectionLoss, long double largestFlow, int computed, int notComputed,
-    const QString& extraLoss, const SettingsRecord& settings);
+Totals totals(long double sectionLoss, long double largestFlow, int computed, int notComputed, const QString& extraLoss,
+    const SettingsRecord& settings);
 Totals totals(const QList<Row>& rows, const QString& extraLoss, const SettingsRecord& settings);
 
 // Texts as the panels show them.

@@ -206,8 +206,7 @@ QByteArray toCsv(const Circuit::Document& document, const QList<Circuit::Row>& r
             running += r.loss;
             fields << r.panels.designation << r.panels.innerDiameter << r.panels.velocity << r.panels.pressureGradient
                    << Circuit::pascal(r.gradientLoss) << Circuit::pascal(r.fittingsLoss) << Circuit::pascal(r.loss)
-                   << Circuit::pascal(running)
-                   << (r.panels.overloaded() ? ResultText::overloadWarning() : QString());
+                   << Circuit::pascal(running) << (r.panels.overloaded() ? ResultText::overloadWarning() : QString());
         } else {
             fields << QString() << QString() << QString() << QString() << QString() << QString() << QString()
                    << (r.empty ? QString() : Circuit::pascal(running)) << r.reason;

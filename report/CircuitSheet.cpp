@@ -120,21 +120,24 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
         rule(painter, Left, Right, y, Ink, 5);
         y += 30;
         // The inputs of every row and the constants in use, on two lines.
-        const QString constants1 = QStringLiteral("Temperaturdifferenz %1 K    Dichte ρ %2 kg/m³    "
-                                                  "Wärmekapazität c %3 Ws/(kg·K)    kin. Zähigkeit ν %4 mm²/s")
-                                       .arg(document_.temperatureDifference, NumberText::grouped(settings_.densityInUse, 1),
-                                           NumberText::grouped(settings_.heatCapacityInUse, 0),
-                                           NumberText::grouped(settings_.viscosityInUse, 3));
+        const QString constants1
+            = QStringLiteral("Temperaturdifferenz %1 K    Dichte ρ %2 kg/m³    "
+                             "Wärmekapazität c %3 Ws/(kg·K)    kin. Zähigkeit ν %4 mm²/s")
+                  .arg(document_.temperatureDifference, NumberText::grouped(settings_.densityInUse, 1),
+                      NumberText::grouped(settings_.heatCapacityInUse, 0),
+                      NumberText::grouped(settings_.viscosityInUse, 3));
         QString roughness;
         for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m) {
             bool used = false;
             for (const Circuit::Section& s : document_.sections)
                 used = used || s.material == m;
             if (used)
-                roughness += QStringLiteral("    ε %1: %2 mm").arg(m).arg(NumberText::grouped(settings_.roughnessAt(m), 4));
+                roughness
+                    += QStringLiteral("    ε %1: %2 mm").arg(m).arg(NumberText::grouped(settings_.roughnessAt(m), 4));
         }
-        const QString constants2 = QStringLiteral("R max %1 Pa/m    w max %2 m/s")
-                                       .arg(NumberText::grouped(settings_.rMax, 0), NumberText::grouped(settings_.wMax, 2))
+        const QString constants2
+            = QStringLiteral("R max %1 Pa/m    w max %2 m/s")
+                  .arg(NumberText::grouped(settings_.rMax, 0), NumberText::grouped(settings_.wMax, 2))
             + roughness;
         text(painter, QRectF(Left, y, Width, 50), Qt::AlignLeft, constants1, sheetFont(9));
         y += 55;

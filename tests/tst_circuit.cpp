@@ -137,14 +137,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("counts");
         QTest::addColumn<bool>("overloaded");
         const QString none;
-        QTest::newRow("over a limit") << section({}, QStringLiteral("100"), QStringLiteral("5"), {}, 6) << none
-                                      << true << true;
+        QTest::newRow("over a limit") << section({}, QStringLiteral("100"), QStringLiteral("5"), {}, 6) << none << true
+                                      << true;
         QTest::newRow("empty") << section({}, {}, {}, {}, 1) << none << false << false;
-        QTest::newRow("blanks only") << section(QStringLiteral("  "), QStringLiteral(" "), {}, {}, 3) << none
-                                     << false << false;
-        QTest::newRow("faulty heat output")
-            << section({}, QStringLiteral("1,2,3"), QStringLiteral("5"), {}, 1)
-            << QStringLiteral("Fehlerhafte Eingabe! (Leistung)") << false << false;
+        QTest::newRow("blanks only") << section(QStringLiteral("  "), QStringLiteral(" "), {}, {}, 3) << none << false
+                                     << false;
+        QTest::newRow("faulty heat output") << section({}, QStringLiteral("1,2,3"), QStringLiteral("5"), {}, 1)
+                                            << QStringLiteral("Fehlerhafte Eingabe! (Leistung)") << false << false;
         QTest::newRow("faulty length") << section({}, QStringLiteral("3"), QStringLiteral("5m"), {}, 1)
                                        << QStringLiteral("Fehlerhafte Eingabe! (Länge)") << false << false;
         QTest::newRow("faulty zeta") << section({}, QStringLiteral("3"), QStringLiteral("5"), QStringLiteral(",,"), 1)
@@ -172,7 +171,8 @@ private Q_SLOTS:
         QCOMPARE(t.computed, counts ? 2 : 1);
         QCOMPARE(t.notComputed, reason.isEmpty() ? 0 : 1);
         if (!counts) QCOMPARE(t.sectionLoss, first.loss);
-        const QByteArray csv = CircuitFile::toCsv({ { threeSections()[0], row }, QStringLiteral("15"), {} }, { first, r });
+        const QByteArray csv
+            = CircuitFile::toCsv({ { threeSections()[0], row }, QStringLiteral("15"), {} }, { first, r });
         const QString last = QString::fromUtf8(csv).trimmed().split(u'\n').last();
         QVERIFY2(last.endsWith(overloaded ? QStringLiteral("LEISTUNG ZU GROSS !") : reason), qPrintable(last));
     }
@@ -183,8 +183,8 @@ private Q_SLOTS:
         document.temperatureDifference = QStringLiteral("8,5");
         document.extraLoss = QStringLiteral("2500");
         document.sections = threeSections();
-        document.sections.append(section(QStringLiteral("Bad; \"oben\""), QStringLiteral("0,8"), QStringLiteral("15"),
-            {}, 6, QStringLiteral("8")));
+        document.sections.append(section(
+            QStringLiteral("Bad; \"oben\""), QStringLiteral("0,8"), QStringLiteral("15"), {}, 6, QStringLiteral("8")));
         document.sections.append(section({}, {}, {}, {}, 2));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Heizung.fluvano"));
@@ -205,12 +205,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<int>("count");
-        QTest::newRow("byte-order mark and CRLF")
-            << QByteArray("\xEF\xBB\xBF"
-                          "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm\r\n"
-                          "Kessel – Verteiler;10;12;4,5;1;\r\nStrang Nord;6;20;2;1\r\n"
-                          "Anbindung Bad;1.5;8;6;5;\r\n\r\n")
-            << 3;
+        QTest::newRow("byte-order mark and CRLF") << QByteArray(
+            "\xEF\xBB\xBF"
+            "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm\r\n"
+            "Kessel – Verteiler;10;12;4,5;1;\r\nStrang Nord;6;20;2;1\r\n"
+            "Anbindung Bad;1.5;8;6;5;\r\n\r\n") << 3;
         QTest::newRow("no header, LF") << QByteArray("Kessel – Verteiler;10;12;4,5;1\n") << 1;
         QTest::newRow("quoted, more columns")
             << QByteArray("Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm;Rohr\n"

@@ -27,7 +27,8 @@ Circuit::Document circuit()
     d.temperatureDifference = QStringLiteral("10");
     d.extraLoss = QStringLiteral("2500");
     d.sections = {
-        { QStringLiteral("Kessel – Verteiler"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("4,5"), 1, {} },
+        { QStringLiteral("Kessel – Verteiler"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("4,5"), 1,
+            {} },
         { QStringLiteral("Strang Nord"), QStringLiteral("6"), QStringLiteral("20"), QStringLiteral("2"), 1, {} },
         { QStringLiteral("Bad"), QStringLiteral("1,5"), QStringLiteral("8"), QStringLiteral("6"), 5, {} },
         { QStringLiteral("zu eng"), QStringLiteral("4"), QStringLiteral("3"), {}, 6, QStringLiteral("8") },
@@ -226,7 +227,8 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 1); // one faulty row
         const QByteArray out = process.readAllStandardOutput();
-        QVERIFY(out.startsWith("\xEF\xBB\xBF" "Bezeichnung;"));
+        QVERIFY(out.startsWith("\xEF\xBB\xBF"
+                               "Bezeichnung;"));
         const QStringList lines = QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts);
         const QString totals = QString::fromUtf8(process.readAllStandardError());
 

@@ -130,11 +130,16 @@ int main(int argc, char* argv[])
     TForm7* sections = mainWindow.sectionWindow();
     if (!sections) return 1;
     const QList<QStringList> rows {
-        { QStringLiteral("Kessel – Verteiler"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("4,5"), QStringLiteral("1"), {} },
-        { QStringLiteral("Strang Nord"), QStringLiteral("6"), QStringLiteral("20"), QStringLiteral("2"), QStringLiteral("1"), {} },
-        { QStringLiteral("Anbindung Bad"), QStringLiteral("1,5"), QStringLiteral("8"), QStringLiteral("6"), QStringLiteral("5"), {} },
-        { QStringLiteral("Anbindung Flur"), QStringLiteral("0,8"), QStringLiteral("15"), QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8") },
-        { QStringLiteral("Steigstrang"), QStringLiteral("40"), QStringLiteral("6"), QStringLiteral("1,5"), QStringLiteral("6"), {} },
+        { QStringLiteral("Kessel – Verteiler"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("4,5"),
+            QStringLiteral("1"), {} },
+        { QStringLiteral("Strang Nord"), QStringLiteral("6"), QStringLiteral("20"), QStringLiteral("2"),
+            QStringLiteral("1"), {} },
+        { QStringLiteral("Anbindung Bad"), QStringLiteral("1,5"), QStringLiteral("8"), QStringLiteral("6"),
+            QStringLiteral("5"), {} },
+        { QStringLiteral("Anbindung Flur"), QStringLiteral("0,8"), QStringLiteral("15"), QStringLiteral("4"),
+            QStringLiteral("6"), QStringLiteral("8") },
+        { QStringLiteral("Steigstrang"), QStringLiteral("40"), QStringLiteral("6"), QStringLiteral("1,5"),
+            QStringLiteral("6"), {} },
     };
     SectionModel* model = sections->model();
     for (int r = 0; r < rows.size(); ++r) {

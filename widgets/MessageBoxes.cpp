@@ -74,7 +74,7 @@ QMessageBox::StandardButton ask(QWidget* parent, const Request& request, QMessag
     const int chosen = box.exec();
     if (active && active->isVisible()) active->activateWindow();
     return buttons.testFlag(QMessageBox::StandardButton(chosen)) ? QMessageBox::StandardButton(chosen)
-                                                                : QMessageBox::Cancel;
+                                                                 : QMessageBox::Cancel;
 }
 
 } // namespace MessageBoxes

@@ -35,8 +35,8 @@ QString choose(QWidget* parent, Purpose purpose, const QString& suggestedPath)
     if (currentChooser()) return currentChooser()(parent, purpose, suggestedPath);
     switch (purpose) {
     case Purpose::Open:
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Teilstrecken öffnen"), suggestedPath,
-            Documents + QStringLiteral(";;") + CsvFiles);
+        return QFileDialog::getOpenFileName(
+            parent, QStringLiteral("Teilstrecken öffnen"), suggestedPath, Documents + QStringLiteral(";;") + CsvFiles);
     case Purpose::Save:
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Teilstrecken speichern"), suggestedPath, Documents);
     case Purpose::ImportCsv:

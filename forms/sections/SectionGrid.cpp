@@ -21,8 +21,8 @@ SectionGrid::SectionGrid(QWidget* parent)
     : QTableView(parent)
 {
     setItemDelegate(new SectionDelegate(this));
-    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
-        | QAbstractItemView::EditKeyPressed);
+    setEditTriggers(
+        QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);
@@ -67,7 +67,8 @@ QModelIndex SectionGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModif
 {
     if (cursorAction == MoveNext || cursorAction == MovePrevious) {
         const QModelIndex current = currentIndex();
-        if (!current.isValid()) return model() && model()->rowCount() ? model()->index(0, SectionModel::Name) : QModelIndex();
+        if (!current.isValid())
+            return model() && model()->rowCount() ? model()->index(0, SectionModel::Name) : QModelIndex();
         return nextTypedCell(current, cursorAction == MoveNext);
     }
     return QTableView::moveCursor(cursorAction, modifiers);
@@ -92,7 +93,8 @@ void SectionGrid::keyPressEvent(QKeyEvent* event)
     // Delete empties a typed cell (the material stays).
     if (event->key() == Qt::Key_Delete && state() != EditingState && model()) {
         const QModelIndex current = currentIndex();
-        if (current.isValid() && SectionModel::isEditable(current.column()) && current.column() != SectionModel::Material)
+        if (current.isValid() && SectionModel::isEditable(current.column())
+            && current.column() != SectionModel::Material)
             model()->setData(current, QString());
         return;
     }
@@ -106,7 +108,8 @@ void SectionGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
     if (hint == QAbstractItemDelegate::SubmitModelCache) moveOn();
 }
 
-QWidget* SectionDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
+QWidget* SectionDelegate::createEditor(
+    QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     if (index.column() == SectionModel::Material) {
         auto* box = new QComboBox(parent);

@@ -72,38 +72,62 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::EditRole) {
         switch (column) {
-        case Name: return s.name;
-        case HeatOutput: return s.heatOutput;
-        case Length: return s.length;
-        case Zeta: return s.zeta;
-        case Material: return s.material;
-        case InnerDiameter: return s.innerDiameter;
-        default: return {};
+        case Name:
+            return s.name;
+        case HeatOutput:
+            return s.heatOutput;
+        case Length:
+            return s.length;
+        case Zeta:
+            return s.zeta;
+        case Material:
+            return s.material;
+        case InnerDiameter:
+            return s.innerDiameter;
+        default:
+            return {};
         }
     }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
 
     switch (column) {
-    case Number: return index.row() + 1;
-    case Name: return s.name;
-    case HeatOutput: return s.heatOutput;
-    case Length: return s.length;
-    case Zeta: return s.zeta;
-    case Material: return appState().catalogue.materialName(s.material);
-    case InnerDiameter: return s.innerDiameter;
-    case RunningTotal: return r.empty ? QString() : Circuit::pascal(running_[std::size_t(index.row())]);
-    default: break;
+    case Number:
+        return index.row() + 1;
+    case Name:
+        return s.name;
+    case HeatOutput:
+        return s.heatOutput;
+    case Length:
+        return s.length;
+    case Zeta:
+        return s.zeta;
+    case Material:
+        return appState().catalogue.materialName(s.material);
+    case InnerDiameter:
+        return s.innerDiameter;
+    case RunningTotal:
+        return r.empty ? QString() : Circuit::pascal(running_[std::size_t(index.row())]);
+    default:
+        break;
     }
     if (!r.computed()) return column == Pipe ? r.reason : QString();
     switch (column) {
-    case Pipe: return r.panels.designation;
-    case Diameter: return r.panels.innerDiameter;
-    case Velocity: return r.panels.velocity;
-    case Gradient: return r.panels.pressureGradient;
-    case GradientLoss: return Circuit::pascal(r.gradientLoss);
-    case FittingsLoss: return Circuit::pascal(r.fittingsLoss);
-    case Loss: return Circuit::pascal(r.loss);
-    default: return {};
+    case Pipe:
+        return r.panels.designation;
+    case Diameter:
+        return r.panels.innerDiameter;
+    case Velocity:
+        return r.panels.velocity;
+    case Gradient:
+        return r.panels.pressureGradient;
+    case GradientLoss:
+        return Circuit::pascal(r.gradientLoss);
+    case FittingsLoss:
+        return Circuit::pascal(r.fittingsLoss);
+    case Loss:
+        return Circuit::pascal(r.loss);
+    default:
+        return {};
     }
 }
 
@@ -114,13 +138,26 @@ bool SectionModel::setData(const QModelIndex& index, const QVariant& value, int 
     const Circuit::Section before = s;
     const QString text = value.toString().trimmed();
     switch (index.column()) {
-    case Name: s.name = text; break;
-    case HeatOutput: s.heatOutput = text; break;
-    case Length: s.length = text; break;
-    case Zeta: s.zeta = text; break;
-    case Material: s.material = value.toInt(); break;
-    case InnerDiameter: s.innerDiameter = text; break;
-    default: break;
+    case Name:
+        s.name = text;
+        break;
+    case HeatOutput:
+        s.heatOutput = text;
+        break;
+    case Length:
+        s.length = text;
+        break;
+    case Zeta:
+        s.zeta = text;
+        break;
+    case Material:
+        s.material = value.toInt();
+        break;
+    case InnerDiameter:
+        s.innerDiameter = text;
+        break;
+    default:
+        break;
     }
     if (s == before) return true;
     const int row = index.row();
@@ -181,7 +218,8 @@ bool SectionModel::insertSection(int row, const std::optional<Circuit::Section>&
     sumFrom(row);
     endInsertRows();
     // The numbers and running totals below it moved.
-    if (row + 1 < sections_.size()) Q_EMIT dataChanged(index(row + 1, 0), index(int(sections_.size()) - 1, ColumnCount - 1));
+    if (row + 1 < sections_.size())
+        Q_EMIT dataChanged(index(row + 1, 0), index(int(sections_.size()) - 1, ColumnCount - 1));
     Q_EMIT changed();
     return true;
 }

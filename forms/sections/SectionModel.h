@@ -17,8 +17,21 @@ class SectionModel : public QAbstractTableModel
 
 public:
     enum Column {
-        Number, Name, HeatOutput, Length, Zeta, Material, InnerDiameter, // typed
-        Pipe, Diameter, Velocity, Gradient, GradientLoss, FittingsLoss, Loss, RunningTotal, // computed
+        Number,
+        Name,
+        HeatOutput,
+        Length,
+        Zeta,
+        Material,
+        InnerDiameter, // typed
+        Pipe,
+        Diameter,
+        Velocity,
+        Gradient,
+        GradientLoss,
+        FittingsLoss,
+        Loss,
+        RunningTotal, // computed
         ColumnCount
     };
     static bool isNumberColumn(int column)

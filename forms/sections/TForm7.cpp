@@ -90,15 +90,13 @@ TForm7::TForm7(QWidget* parent)
     connect(StringGrid1, &SectionGrid::rowWanted, this, [this] {
         const int last = model_->rowCount() - 1;
         if (last >= 0 && model_->sections()[last].isEmpty()) return;
-        if (model_->insertSection(last + 1))
-            StringGrid1->setCurrentIndex(model_->index(last + 1, SectionModel::Name));
+        if (model_->insertSection(last + 1)) StringGrid1->setCurrentIndex(model_->index(last + 1, SectionModel::Name));
     });
     connect(model_, &SectionModel::changed, this, &TForm7::Anzeigen);
-    connect(model_, &QAbstractItemModel::dataChanged, this,
-        [this](const QModelIndex& first, const QModelIndex& last) {
-            if (first.column() <= SectionModel::Pipe && last.column() >= SectionModel::Pipe)
-                updateSpans(first.row(), last.row());
-        });
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& first, const QModelIndex& last) {
+        if (first.column() <= SectionModel::Pipe && last.column() >= SectionModel::Pipe)
+            updateSpans(first.row(), last.row());
+    });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { updateSpans(0, model_->rowCount() - 1); });
     // Keys this window shares with the main window are its own here.
     qApp->installEventFilter(this);
@@ -196,10 +194,12 @@ bool TForm7::mayDiscardChanges()
     StringGrid1->commitEditing();
     if (!isModified()) return true;
     const QMessageBox::StandardButton answer = MessageBoxes::ask(this,
-        { QMessageBox::Question, QStringLiteral("Teilstrecken"), QStringLiteral("Änderungen an den Teilstrecken speichern?") },
+        { QMessageBox::Question, QStringLiteral("Teilstrecken"),
+            QStringLiteral("Änderungen an den Teilstrecken speichern?") },
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     switch (answer) {
-    case QMessageBox::Save: return ActionSpeichernExecute();
+    case QMessageBox::Save:
+        return ActionSpeichernExecute();
     case QMessageBox::Discard: {
         // Back to what was saved; the temperature difference stays the main window's.
         Circuit::Document back = saved_;
@@ -211,7 +211,8 @@ bool TForm7::mayDiscardChanges()
         updateTitle();
         return true;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -231,7 +232,8 @@ bool TForm7::openFile(const QString& path)
     QString reason;
     if (!CircuitFile::load(path, read, &reason)) {
         MessageBoxes::error(this,
-            QStringLiteral("Die Datei kann nicht geöffnet werden:\r%1\r%2").arg(QDir::toNativeSeparators(path), reason));
+            QStringLiteral("Die Datei kann nicht geöffnet werden:\r%1\r%2")
+                .arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
     const bool csv = !QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive);
@@ -315,7 +317,8 @@ bool TForm7::ActionSpeichernUnterExecute()
 void TForm7::ActionCsvImportierenExecute()
 {
     if (!mayDiscardChanges()) return;
-    const QString path = SectionFiles::choose(this, SectionFiles::Purpose::ImportCsv, suggestedPath(QStringLiteral("csv")));
+    const QString path
+        = SectionFiles::choose(this, SectionFiles::Purpose::ImportCsv, suggestedPath(QStringLiteral("csv")));
     if (path.isEmpty()) return;
     QFile file(path);
     QList<Circuit::Section> sections;
@@ -324,7 +327,8 @@ void TForm7::ActionCsvImportierenExecute()
     if (reason.isEmpty()) CircuitFile::sectionsFromCsv(file.readAll(), sections, &reason);
     if (!reason.isEmpty()) {
         MessageBoxes::error(this,
-            QStringLiteral("Die Datei kann nicht geöffnet werden:\r%1\r%2").arg(QDir::toNativeSeparators(path), reason));
+            QStringLiteral("Die Datei kann nicht geöffnet werden:\r%1\r%2")
+                .arg(QDir::toNativeSeparators(path), reason));
         return;
     }
     filePath_.clear();
