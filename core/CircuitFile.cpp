@@ -156,6 +156,9 @@ bool load(const QString& path, Circuit::Document& document, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(error, file.errorString());
+    // 1,000 sections take some 100 kB; anything far larger is another file.
+    constexpr qint64 MaxSize = 16 * 1024 * 1024;
+    if (file.size() > MaxSize) return fail(error, QStringLiteral("Die Datei ist zu groß für eine Teilstreckenliste"));
     const QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError) return fail(error, file.errorString());
     return fromAny(text, document, error);
