@@ -152,7 +152,7 @@ bool save(const QString& path, const Circuit::Document& document, QString* error
     return true;
 }
 
-bool load(const QString& path, Circuit::Document& document, QString* error)
+bool load(const QString& path, Circuit::Document& document, QString* error, bool* wasDocument)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(error, file.errorString());
@@ -161,6 +161,7 @@ bool load(const QString& path, Circuit::Document& document, QString* error)
     if (file.size() > MaxSize) return fail(error, QStringLiteral("Die Datei ist zu groß für eine Teilstreckenliste"));
     const QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError) return fail(error, file.errorString());
+    if (wasDocument) *wasDocument = isDocument(text);
     return fromAny(text, document, error);
 }
 

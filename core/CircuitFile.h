@@ -33,7 +33,9 @@ bool isDocument(const QByteArray& text);
 
 // Atomic: the previous file stays unless the whole document was written.
 bool save(const QString& path, const Circuit::Document& document, QString* error);
-bool load(const QString& path, Circuit::Document& document, QString* error);
+// Reads a document or a CSV section list (see fromAny); *wasDocument tells
+// which it was.
+bool load(const QString& path, Circuit::Document& document, QString* error, bool* wasDocument = nullptr);
 
 // A section list "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm"
 // (the last column optional, further columns ignored) after a header line;

@@ -14,7 +14,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -230,13 +229,14 @@ bool TForm7::openFile(const QString& path)
     Circuit::Document read;
     read.temperatureDifference = model_->temperatureDifference();
     QString reason;
-    if (!CircuitFile::load(path, read, &reason)) {
+    bool document = false;
+    if (!CircuitFile::load(path, read, &reason, &document)) {
         MessageBoxes::error(this,
             QStringLiteral("Die Datei kann nicht geöffnet werden:\r%1\r%2")
                 .arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
-    const bool csv = !QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive);
+    const bool csv = !document;
     if (read.temperatureDifference.trimmed().isEmpty()) read.temperatureDifference = model_->temperatureDifference();
     if (read.temperatureDifference != model_->temperatureDifference())
         Q_EMIT temperatureDifferenceLoaded(read.temperatureDifference);
@@ -319,22 +319,7 @@ void TForm7::ActionCsvImportierenExecute()
     if (!mayDiscardChanges()) return;
     const QString path
         = SectionFiles::choose(this, SectionFiles::Purpose::ImportCsv, suggestedPath(QStringLiteral("csv")));
-    if (path.isEmpty()) return;
-    QFile file(path);
-    QList<Circuit::Section> sections;
-    QString reason;
-    if (!file.open(QIODevice::ReadOnly)) reason = file.errorString();
-    if (reason.isEmpty()) CircuitFile::sectionsFromCsv(file.readAll(), sections, &reason);
-    if (!reason.isEmpty()) {
-        MessageBoxes::error(this,
-            QStringLiteral("Die Datei kann nicht geöffnet werden:\r%1\r%2")
-                .arg(QDir::toNativeSeparators(path), reason));
-        return;
-    }
-    filePath_.clear();
-    setDocument(Circuit::Document { {}, model_->temperatureDifference(), {} });
-    model_->setSections(sections);
-    Anzeigen();
+    if (!path.isEmpty()) openFile(path);
 }
 
 void TForm7::ActionCsvExportierenExecute()

@@ -31,8 +31,9 @@ public:
     // unsaved changes: true to go on (saved or discarded), false to stay.
     bool mayDiscardChanges();
 
-    // Opens a circuit document or a CSV section list (CSV as a new, unsaved
-    // circuit) without asking; a failure is told in a message box.
+    // Opens a circuit document or a CSV section list (told apart by their
+    // contents; CSV as a new, unsaved circuit, so that saving never writes
+    // over the list) without asking; a failure is told in a message box.
     bool openFile(const QString& path);
 
     Circuit::Document document() const;
