@@ -396,9 +396,10 @@ void TForm7::ActionZeileLoeschenExecute()
 void TForm7::ActionRueckgaengigExecute()
 {
     if (deleted_.isEmpty()) return;
-    const Deleted last = deleted_.takeLast();
-    if (model_->insertSection(last.row, last.section))
-        StringGrid1->setCurrentIndex(model_->index(last.row, SectionModel::Name));
+    const Deleted& last = deleted_.last();
+    if (!model_->insertSection(last.row, last.section)) return; // the list is full: kept for later
+    StringGrid1->setCurrentIndex(model_->index(last.row, SectionModel::Name));
+    deleted_.removeLast();
     ActionRueckgaengig->setEnabled(!deleted_.isEmpty());
 }
 
