@@ -3,6 +3,8 @@
 #include "core/NumberText.h"
 #include "core/TypedInputs.h"
 
+#include <algorithm>
+
 namespace Circuit
 {
 

@@ -9,6 +9,9 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <iterator>
+
 namespace
 {
 

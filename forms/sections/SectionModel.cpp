@@ -5,6 +5,8 @@
 
 #include <QBrush>
 
+#include <algorithm>
+
 namespace
 {
 
