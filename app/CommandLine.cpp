@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/Application.h"
+#include "app/CircuitCommand.h"
 
 #include "core/CsvBatch.h"
 #include "core/PipeCatalogue.h"
@@ -221,6 +222,7 @@ bool requested(int argc, char* argv[])
 
 int run(int argc, char* argv[])
 {
+    if (CircuitCommand::requested(argc, argv)) return CircuitCommand::run(argc, argv);
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Fluvano"));
     installGermanTexts(*application);
@@ -235,7 +237,7 @@ int run(int argc, char* argv[])
     parser.addOptions({ options.help, options.heatOutput, options.deltaT, options.material, options.diameter,
         options.pdf, options.csv });
     if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
-    if (parser.isSet(options.help)) return write(stdout, helpText(catalogue)) ? AllComputed : failure(OutputFailed);
+    if (parser.isSet(options.help)) return write(stdout, helpText(catalogue) + CircuitCommand::helpText()) ? AllComputed : failure(OutputFailed);
     if (const QString problem = usageProblem(parser, options); !problem.isEmpty()) return usageError(problem);
 
     SettingsRecord settings {};

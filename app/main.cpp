@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/CircuitCommand.h"
 #include "app/CommandLine.h"
 #include "forms/main/TForm1.h"
 
@@ -12,5 +13,7 @@ int main(int argc, char* argv[])
     setUpApplication(application);
     TForm1 mainWindow;
     mainWindow.show();
+    if (const QString file = CircuitCommand::fileToOpen(QApplication::arguments()); !file.isEmpty())
+        mainWindow.openCircuit(file);
     return QApplication::exec();
 }

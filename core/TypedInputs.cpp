@@ -9,23 +9,16 @@
 namespace TypedInputs
 {
 
+Number number(const QString& field)
+{
+    const std::optional<QString> text = InputRules::typed(field);
+    if (!text) return { field.trimmed(), 0, false };
+    const std::optional<long double> value = InputRules::fieldValue(*text);
+    return { *text, value.value_or(0), value.has_value() };
+}
+
 namespace
 {
-
-    // A field as the entry would hold it, read as a number (empty: 0).
-    struct Number {
-        QString text;
-        long double value = 0;
-        bool ok = true;
-    };
-
-    Number number(const QString& field)
-    {
-        const std::optional<QString> text = InputRules::typed(field);
-        if (!text) return { field.trimmed(), 0, false };
-        const std::optional<long double> value = InputRules::fieldValue(*text);
-        return { *text, value.value_or(0), value.has_value() };
-    }
 
     QString faulty(const QString& field)
     {

@@ -28,9 +28,19 @@ struct Outcome {
     bool computed() const { return reason.isEmpty(); }
 };
 
+// One number field as the entry would hold it ("." becomes ",") and read as
+// a number; an empty field reads 0. Not ok when typing could not have
+// entered the text or it does not read as a number.
+struct Number {
+    QString text;
+    long double value = 0;
+    bool ok = true;
+};
+Number number(const QString& field);
+
 // The rules of core/InputRules.h: surrounding blanks are ignored; "."
-// counts as a decimal comma; a text the key filter would not let through, or that does not read as a
-// number, is "Fehlerhafte Eingabe!"; an empty or zero heat output or
+// counts as a decimal comma; a text the key filter would not let through, or
+// that does not read as a number, is "Fehlerhafte Eingabe!"; an empty or zero heat output or
 // temperature difference, a zero diameter and a heat output above
 // 100000 kW are not calculated. A chosen diameter that is a catalogue pipe
 // of the material shows that pipe's designation, any other none.

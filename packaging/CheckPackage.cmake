@@ -37,6 +37,7 @@ foreach(expected
     "./usr/share/icons/hicolor/32x32/apps/${APP_ID}.png"
     "./usr/share/icons/hicolor/256x256/apps/${APP_ID}.png"
     "./usr/share/metainfo/${APP_ID}.metainfo.xml"
+    "./usr/share/mime/packages/${APP_ID}.xml"
     "./usr/share/doc/fluvano/copyright"
     "./usr/share/doc/fluvano/changelog.gz"
     "./usr/share/man/man1/fluvano.1.gz")

@@ -15,6 +15,11 @@ TestEnvironment::TestEnvironment()
     QGuiApplication::clipboard()->clear(); // cut and paste work in the number fields
     SettingsFile::setDirectory(dir_.path());
     MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) { messages.append(request); });
+    MessageBoxes::setQuestionHandler(
+        [this](QWidget*, const MessageBoxes::Request& request, QMessageBox::StandardButtons) {
+            questions.append(request);
+            return answer;
+        });
     Links::setUrlOpener([this](const QUrl& url, QWidget*) {
         openedUrls.append(url);
         return urlOpens;
@@ -32,6 +37,7 @@ TestEnvironment::TestEnvironment()
 TestEnvironment::~TestEnvironment()
 {
     MessageBoxes::setHandler({});
+    MessageBoxes::setQuestionHandler({});
     Links::setUrlOpener({});
     SettingsFile::setDirectory({});
     resetAppState();

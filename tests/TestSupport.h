@@ -38,6 +38,9 @@ public:
 
     QList<MessageBoxes::Request> messages;
     QList<QUrl> openedUrls;
+    // Questions asked (MessageBoxes::ask) and the answer every one gets.
+    QList<MessageBoxes::Request> questions;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
     bool urlOpens = true;
 
     QStringList messageTexts() const;

@@ -1,7 +1,8 @@
 // Pictures of the real windows for the README: the main window with the
 // worked example (10 kW, 15 K, medium-weight threaded pipe), its result
-// menu, the pipe overview beside it, the constants dialog and the pipe series
-// editor, all with the standard settings and the built-in series. scripts/screenshots.sh runs it.
+// menu, the pipe overview beside it, the constants dialog, the pipe series
+// editor and the section window with a small circuit, all with the standard
+// settings and the built-in series. scripts/screenshots.sh runs it.
 //   fluvano-screenshots OUTPUT_DIRECTORY
 #include "core/AppState.h"
 #include "app/Application.h"
@@ -10,6 +11,8 @@
 #include "core/SettingsFile.h"
 #include "forms/constants/TForm2.h"
 #include "forms/overview/TForm6.h"
+#include "forms/sections/SectionModel.h"
+#include "forms/sections/TForm7.h"
 #include "forms/series/TForm8.h"
 
 #include <QApplication>
@@ -129,5 +132,32 @@ int main(int argc, char* argv[])
     if (!series) return 1;
     series->showMaterial(7);
     if (!save(series, output.filePath(QStringLiteral("series-dialog.png")))) return 1;
+    // The README's worked example in the section window.
+    mainWindow.ActionTeilstrecken->trigger();
+    TForm7* sections = mainWindow.sectionWindow();
+    if (!sections) return 1;
+    const QList<QStringList> rows {
+        { QStringLiteral("Kessel – Verteiler"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("4,5"),
+            QStringLiteral("1"), {} },
+        { QStringLiteral("Strang Nord"), QStringLiteral("6"), QStringLiteral("20"), QStringLiteral("2"),
+            QStringLiteral("1"), {} },
+        { QStringLiteral("Anbindung Bad"), QStringLiteral("1,5"), QStringLiteral("8"), QStringLiteral("6"),
+            QStringLiteral("5"), {} },
+        { QStringLiteral("Anbindung Flur"), QStringLiteral("0,8"), QStringLiteral("15"), QStringLiteral("4"),
+            QStringLiteral("6"), QStringLiteral("8") },
+        { QStringLiteral("Steigstrang"), QStringLiteral("40"), QStringLiteral("6"), QStringLiteral("1,5"),
+            QStringLiteral("6"), {} },
+    };
+    SectionModel* model = sections->model();
+    for (int r = 0; r < rows.size(); ++r) {
+        if (r >= model->rowCount()) model->insertSection(r);
+        const int columns[] = { SectionModel::Name, SectionModel::HeatOutput, SectionModel::Length, SectionModel::Zeta,
+            SectionModel::Material, SectionModel::InnerDiameter };
+        for (int c = 0; c < 6; ++c)
+            model->setData(model->index(r, columns[c]), c == 4 ? QVariant(rows[r][c].toInt()) : QVariant(rows[r][c]));
+    }
+    sections->Edit1->setText(QStringLiteral("2500"));
+    sections->StringGrid1->setCurrentIndex(model->index(2, SectionModel::Length));
+    if (!saveScreen({ sections }, output.filePath(QStringLiteral("sections.png")))) return 1;
     return messages == 0 ? 0 : 1;
 }

@@ -13,6 +13,11 @@ namespace
         static Handler handler;
         return handler;
     }
+    QuestionHandler& currentQuestionHandler()
+    {
+        static QuestionHandler handler;
+        return handler;
+    }
 } // namespace
 
 void setHandler(Handler handler)
@@ -49,6 +54,27 @@ void error(QWidget* parent, const QString& text)
 void warning(QWidget* parent, const QString& caption, const QString& text)
 {
     show(parent, { QMessageBox::Warning, caption, text });
+}
+
+void setQuestionHandler(QuestionHandler handler)
+{
+    currentQuestionHandler() = std::move(handler);
+}
+
+QMessageBox::StandardButton ask(QWidget* parent, const Request& request, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
+{
+    if (currentQuestionHandler()) return currentQuestionHandler()(parent, request, buttons);
+    QString text = request.text;
+    text.replace(u'\r', u'\n');
+    QMessageBox box(request.icon, request.caption, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    if (buttons.testFlag(QMessageBox::Cancel)) box.setEscapeButton(QMessageBox::Cancel);
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const int chosen = box.exec();
+    if (active && active->isVisible()) active->activateWindow();
+    return buttons.testFlag(QMessageBox::StandardButton(chosen)) ? QMessageBox::StandardButton(chosen)
+                                                                 : QMessageBox::Cancel;
 }
 
 } // namespace MessageBoxes

@@ -33,4 +33,12 @@ void error(QWidget* parent, const QString& text);
 // A warning box (exclamation icon) with its own caption.
 void warning(QWidget* parent, const QString& caption, const QString& text);
 
+// A question with several buttons; returns the one chosen (Cancel when the
+// box is closed otherwise). Tests answer it through their own handler.
+using QuestionHandler = std::function<QMessageBox::StandardButton(
+    QWidget* parent, const Request& request, QMessageBox::StandardButtons buttons)>;
+void setQuestionHandler(QuestionHandler handler);
+QMessageBox::StandardButton ask(QWidget* parent, const Request& request, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton);
+
 } // namespace MessageBoxes

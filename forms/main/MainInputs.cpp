@@ -10,6 +10,7 @@
 #include "widgets/MessageBoxes.h"
 #include "widgets/NumericKeys.h"
 
+#include <QScopeGuard>
 #include <optional>
 
 void TForm1::connectInputs()
@@ -87,6 +88,7 @@ void TForm1::DatenVollstaendig()
     AppState& state = appState();
     const CalcState& calc = state.calc;
     if (state.settingsFileError) return;
+    const auto sections = qScopeGuard([this] { refreshSections(); });
 
     Einlesen();
     if (state.inputError) return;

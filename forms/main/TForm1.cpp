@@ -83,6 +83,7 @@ TForm1::TForm1(QWidget* parent)
     connectInputs();
     connectBanner();
     connectActions();
+    connectSections();
     qApp->installEventFilter(new ActiveWindowAccelerators(this));
 
     FormLook::fitToControls(this, 10);
@@ -331,6 +332,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event)
         ResultMenu->addSeparator();
         ResultMenu->addAction(ActionRohruebersicht);
         ResultMenu->addAction(ActionRohrsysteme);
+        ResultMenu->addAction(ActionTeilstrecken);
     }
     ResultMenu->popup(event->globalPos());
 }
@@ -344,6 +346,11 @@ void TForm1::FormClose(QCloseEvent* event)
 {
     const AppState& state = appState();
     if (state.quitting || state.settings.hideEndWindow != 0) {
+        if (!sectionsMayClose()) { // the user stays to keep unsaved sections
+            appState().quitting = false;
+            event->ignore();
+            return;
+        }
         event->accept();
         return;
     }

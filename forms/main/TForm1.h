@@ -21,6 +21,7 @@ class SettingsWatcher;
 class TForm2;
 class TForm6;
 class TForm8;
+class TForm7;
 
 // Fluvano's layers and how data flows between its windows.
 //
@@ -35,14 +36,16 @@ class TForm8;
 //             error flag, the CalcState, the PipeCatalogue and a few flags;
 //             no window keeps a copy), the result as text (ResultText), the
 //             pipe overview rows (PipeOverview), inputs given as text
-//             (TypedInputs) and the CSV batch (CsvBatch).
-//   report/   fluvano_report, Qt Gui: the result sheet (ResultSheet).
+//             (TypedInputs), the CSV batch (CsvBatch) and the sections of a
+//             circuit with their document (Circuit, CircuitFile).
+//   report/   fluvano_report, Qt Gui: the result sheet (ResultSheet) and the
+//             printed section list (CircuitSheet).
 //   widgets/  fluvano_widgets: what several windows share: FormLook,
 //             the seams MessageBoxes and Links, LinkLabels, Bevel,
 //             FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
 //   forms/    fluvano_forms: main/ TForm1 with its handlers, constants/
 //             TForm2 and the settings procedures, info/ TForm3, TForm4 and
-//             TForm5, overview/ TForm6, series/ TForm8.
+//             TForm5, overview/ TForm6, sections/ TForm7, series/ TForm8.
 //   app/      fluvano_app and fluvano: application set-up (name, locale,
 //             German texts, style, palette), the command line, main().
 //
@@ -59,7 +62,11 @@ class TForm8;
 // materials 7..10 in a copy and says saved() once the catalogue holds them and
 // PipeSeries has written the file; TForm1 then renames its material buttons
 // and recalculates. A FileWatcher on that file does for another Fluvano's
-// series what the SettingsWatcher does for its settings. Copy, print and PDF
+// series what the SettingsWatcher does for its settings. TForm7 is created
+// when first opened; after each check TForm1 hands it the temperature
+// difference and material (followMainWindow), it computes its rows from the
+// shared constants, says temperatureDifferenceLoaded() for an opened
+// document, and TForm1 asks it before the program ends. Copy, print and PDF
 // work on the result kept when Anzeigen shows it. A SettingsWatcher says when
 // another Fluvano saved the settings file; TForm1 takes that record over and
 // calculates again (settingsChangedOnDisk). Each window TForm1 opens comes to
@@ -73,6 +80,8 @@ class TForm8;
 //   MainInputs.cpp     inputs, key filter, completeness check, calculation
 //   ResultDisplay.cpp  result panels
 //   ResultActions.cpp  copy, print, PDF, pipe overview contents
+//   Sections.cpp       the section window TForm7: opening, following the
+//                      inputs and constants, asking before the end
 //   Banner.cpp         the banner's timers and link
 class TForm1 : public QWidget, public Ui::TForm1
 {
@@ -121,6 +130,12 @@ public:
 
     // The pipe series editor, from the result menu and the constants dialog.
     void ActionRohrsystemeExecute();
+
+    // The sections of a circuit (forms/main/Sections.cpp).
+    void ActionTeilstreckenExecute();
+    // Opens a circuit document or CSV section list in the section window.
+    void openCircuit(const QString& path);
+    TForm7* sectionWindow() const;
 
     // Banner (Banner.cpp).
     void Timer2Timer();
@@ -195,4 +210,11 @@ private:
     void updateResultActions();
     void refreshPipeOverview();
     TForm6* createPipeOverview();
+
+    QPointer<TForm7> Form7; // the sections, once opened
+    void connectSections();
+    TForm7* createSectionWindow();
+    void refreshSections();
+    void TemperaturdifferenzUebernehmen(const QString& temperatureDifference);
+    bool sectionsMayClose();
 };

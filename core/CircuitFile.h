@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/Circuit.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The circuit document (".fluvano") and the CSV section lists.
+//
+// The document is UTF-8 text, one record a line, fields separated by
+// semicolons (in double quotes when they hold one), numbers as typed:
+//   Fluvano-Teilstrecken;1                        format and its version
+//   Temperaturdifferenz_K;15
+//   Weitere_Druckverluste_Pa;2500
+//   Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm
+//   Kessel - Verteiler;25;8;6,5;1;
+//   ...                                           one line per section
+// A reader skips keys it does not know before the column line; a newer
+// version than its own is refused.
+namespace CircuitFile
+{
+
+inline constexpr int Version = 1;
+QString suffix(); // "fluvano"
+QString mimeType(); // "application/x-fluvano-circuit"
+
+QByteArray toText(const Circuit::Document& document);
+// False with the reason in *error when the text is not a document this
+// version reads.
+bool fromText(const QByteArray& text, Circuit::Document& document, QString* error);
+// A document text starts with its format line.
+bool isDocument(const QByteArray& text);
+
+// Atomic: the previous file stays unless the whole document was written.
+bool save(const QString& path, const Circuit::Document& document, QString* error);
+// Reads a document or a CSV section list (see fromAny); *wasDocument tells
+// which it was.
+bool load(const QString& path, Circuit::Document& document, QString* error, bool* wasDocument = nullptr);
+
+// A section list "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm"
+// (the last column optional, further columns ignored) after a header line;
+// a byte-order mark, CRLF and quoted fields are accepted.
+bool sectionsFromCsv(const QByteArray& text, QList<Circuit::Section>& sections, QString* error);
+
+// A document or a CSV section list, told apart by the format line; CSV
+// gives a document with the temperature difference left as it is.
+bool fromAny(const QByteArray& text, Circuit::Document& document, QString* error);
+
+// The computed table as CSV (byte-order mark, semicolons, decimal commas):
+// the input columns, the computed ones and "Hinweis".
+QString csvHeader();
+QByteArray toCsv(const Circuit::Document& document, const QList<Circuit::Row>& rows);
+
+} // namespace CircuitFile

@@ -1,0 +1,495 @@
+#include "forms/sections/TForm7.h"
+
+#include "core/AppState.h"
+#include "core/CircuitFile.h"
+#include "forms/sections/SectionFiles.h"
+#include "forms/sections/SectionModel.h"
+#include "report/CircuitSheet.h"
+#include "widgets/FormLook.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/NumericKeys.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr int ColumnWidths[] = { 30, 120, 82, 64, 44, 150, 82, 70, 48, 52, 62, 62, 56, 62, 70 };
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
+TForm7::TForm7(QWidget* parent)
+    : QWidget(parent,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , model_(new SectionModel(this))
+{
+    setupUi(this);
+    FormLook::applyPixelFonts(this);
+    MenuBar = new QMenuBar(this);
+    MenuBar->setObjectName(QStringLiteral("MenuBar"));
+    MenuBar->setNativeMenuBar(false);
+    QMenu* file = MenuBar->addMenu(QStringLiteral("Da&tei"));
+    file->addActions({ ActionNeu, ActionOeffnen, ActionSpeichern, ActionSpeichernUnter });
+    file->addSeparator();
+    file->addActions({ ActionCsvImportieren, ActionCsvExportieren });
+    file->addSeparator();
+    file->addActions({ ActionDrucken, ActionPdf });
+    file->addSeparator();
+    file->addAction(ActionSchliessen);
+    QMenu* edit = MenuBar->addMenu(QStringLiteral("B&earbeiten"));
+    edit->addActions({ ActionZeileEinfuegen, ActionZeileLoeschen, ActionRueckgaengig });
+    edit->addSeparator();
+    edit->addAction(ActionKopieren);
+    MenuBar->setGeometry(0, 0, width(), MenuBar->sizeHint().height());
+    ActionZeileEinfuegen->setShortcuts({ QKeySequence(Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_Plus) });
+    ActionRueckgaengig->setEnabled(false);
+    for (QAction* action : { ActionNeu, ActionOeffnen, ActionSpeichern, ActionSpeichernUnter, ActionCsvImportieren,
+             ActionCsvExportieren, ActionDrucken, ActionPdf, ActionSchliessen, ActionZeileEinfuegen,
+             ActionZeileLoeschen, ActionRueckgaengig, ActionKopieren })
+        addAction(action);
+
+    StringGrid1->setModel(model_);
+    for (int c = 0; c < SectionModel::ColumnCount; ++c)
+        StringGrid1->setColumnWidth(c, ColumnWidths[c]);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    NumericKeys::guard(Edit1);
+
+    connect(ActionNeu, &QAction::triggered, this, &TForm7::ActionNeuExecute);
+    connect(ActionOeffnen, &QAction::triggered, this, &TForm7::ActionOeffnenExecute);
+    connect(ActionSpeichern, &QAction::triggered, this, &TForm7::ActionSpeichernExecute);
+    connect(ActionSpeichernUnter, &QAction::triggered, this, &TForm7::ActionSpeichernUnterExecute);
+    connect(ActionCsvImportieren, &QAction::triggered, this, &TForm7::ActionCsvImportierenExecute);
+    connect(ActionCsvExportieren, &QAction::triggered, this, &TForm7::ActionCsvExportierenExecute);
+    connect(ActionDrucken, &QAction::triggered, this, &TForm7::ActionDruckenExecute);
+    connect(ActionPdf, &QAction::triggered, this, &TForm7::ActionPdfExecute);
+    connect(ActionSchliessen, &QAction::triggered, this, &QWidget::close);
+    connect(ActionZeileEinfuegen, &QAction::triggered, this, &TForm7::ActionZeileEinfuegenExecute);
+    connect(ActionZeileLoeschen, &QAction::triggered, this, &TForm7::ActionZeileLoeschenExecute);
+    connect(ActionRueckgaengig, &QAction::triggered, this, &TForm7::ActionRueckgaengigExecute);
+    connect(ActionKopieren, &QAction::triggered, this, &TForm7::ActionKopierenExecute);
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
+    connect(StringGrid1, &SectionGrid::rowWanted, this, [this] {
+        const int last = model_->rowCount() - 1;
+        if (last >= 0 && model_->sections()[last].isEmpty()) return;
+        if (model_->insertSection(last + 1)) StringGrid1->setCurrentIndex(model_->index(last + 1, SectionModel::Name));
+    });
+    connect(model_, &SectionModel::changed, this, &TForm7::Anzeigen);
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& first, const QModelIndex& last) {
+        if (first.column() <= SectionModel::Pipe && last.column() >= SectionModel::Pipe)
+            updateSpans(first.row(), last.row());
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { updateSpans(0, model_->rowCount() - 1); });
+    // Keys this window shares with the main window are its own here.
+    qApp->installEventFilter(this);
+
+    Circuit::Document empty;
+    empty.sections.append(Circuit::Section {});
+    setDocument(empty);
+}
+
+void TForm7::followMainWindow(const QString& temperatureDifference, int material)
+{
+    const PipeCatalogue& catalogue = appState().catalogue;
+    if (PipeCatalogue::validMaterial(material) && catalogue.pipeCount(material) > 0)
+        model_->setDefaultMaterial(material);
+    Label1->setText(QStringLiteral("Temperaturdifferenz (Hauptfenster): %1 K").arg(temperatureDifference));
+    model_->setTemperatureDifference(temperatureDifference);
+}
+
+Circuit::Document TForm7::document() const
+{
+    Circuit::Document d;
+    d.sections = model_->sections();
+    d.temperatureDifference = model_->temperatureDifference();
+    d.extraLoss = Edit1->text();
+    return d;
+}
+
+bool TForm7::isModified() const
+{
+    // The temperature difference is the main window's; it makes a change
+    // only of a document that was saved or opened.
+    const Circuit::Document current = document();
+    return current.sections != saved_.sections || current.extraLoss != saved_.extraLoss
+        || (!filePath_.isEmpty() && current.temperatureDifference != saved_.temperatureDifference);
+}
+
+void TForm7::setDocument(const Circuit::Document& document)
+{
+    deleted_.clear();
+    ActionRueckgaengig->setEnabled(false);
+    {
+        const QSignalBlocker block(Edit1);
+        Edit1->setText(document.extraLoss);
+    }
+    Circuit::Document sections = document;
+    for (Circuit::Section& s : sections.sections)
+        if (s.isEmpty() && s.material == 0) s.material = model_->defaultMaterial();
+    model_->setSections(sections.sections);
+    saved_ = this->document();
+    saved_.temperatureDifference = document.temperatureDifference;
+    if (model_->rowCount() > 0) StringGrid1->setCurrentIndex(model_->index(0, SectionModel::Name));
+    Anzeigen();
+}
+
+void TForm7::Anzeigen()
+{
+    const Circuit::Totals totals = model_->totals(Edit1->text());
+    Panel1->setText(totals.computed > 0 ? Circuit::pascal(totals.sectionLoss) : QString());
+    Panel2->setText(totals.computed > 0 && totals.headOk ? Circuit::headText(totals.head) : QString());
+    Panel3->setText(totals.computed > 0 ? Circuit::flowText(totals.volumeFlow) : QString());
+    Edit1->setToolTip(totals.extraOk ? QString() : QStringLiteral("Fehlerhafte Eingabe!"));
+    const bool any = model_->rowCount() > 0;
+    for (QAction* action : { ActionDrucken, ActionPdf, ActionKopieren, ActionCsvExportieren, ActionZeileLoeschen })
+        action->setEnabled(any);
+    ActionZeileEinfuegen->setEnabled(model_->rowCount() < Circuit::MaxSections);
+    updateTitle();
+}
+
+void TForm7::updateSpans(int first, int last)
+{
+    const QList<Circuit::Row>& rows = model_->results();
+    constexpr int Span = SectionModel::Loss - SectionModel::Pipe + 1;
+    for (int r = std::max(0, first); r <= last && r < rows.size(); ++r) {
+        const bool reason = !rows[r].empty && !rows[r].computed();
+        if (reason != (StringGrid1->columnSpan(r, SectionModel::Pipe) > 1))
+            StringGrid1->setSpan(r, SectionModel::Pipe, 1, reason ? Span : 1);
+    }
+}
+
+void TForm7::updateTitle()
+{
+    QString title = QStringLiteral("Teilstrecken");
+    if (!filePath_.isEmpty()) title += QStringLiteral(" – ") + QFileInfo(filePath_).fileName();
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(isModified());
+}
+
+void TForm7::Edit1Change()
+{
+    Anzeigen();
+}
+
+bool TForm7::mayDiscardChanges()
+{
+    StringGrid1->commitEditing();
+    if (!isModified()) return true;
+    const QMessageBox::StandardButton answer = MessageBoxes::ask(this,
+        { QMessageBox::Question, QStringLiteral("Teilstrecken"),
+            QStringLiteral("Änderungen an den Teilstrecken speichern?") },
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    switch (answer) {
+    case QMessageBox::Save:
+        return ActionSpeichernExecute();
+    case QMessageBox::Discard: {
+        // Back to what was saved; the temperature difference stays the main window's.
+        Circuit::Document back = saved_;
+        back.temperatureDifference = model_->temperatureDifference();
+        const QString path = filePath_;
+        setDocument(back);
+        filePath_ = path;
+        saved_ = document();
+        updateTitle();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TForm7::closeEvent(QCloseEvent* event)
+{
+    if (!mayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool TForm7::openFile(const QString& path)
+{
+    Circuit::Document read;
+    read.temperatureDifference = model_->temperatureDifference();
+    QString reason;
+    bool document = false;
+    if (!CircuitFile::load(path, read, &reason, &document)) {
+        MessageBoxes::error(this,
+            QStringLiteral("Die Datei kann nicht geöffnet werden:\r%1\r%2")
+                .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    const bool csv = !document;
+    if (read.temperatureDifference.trimmed().isEmpty()) read.temperatureDifference = model_->temperatureDifference();
+    if (read.temperatureDifference != model_->temperatureDifference())
+        Q_EMIT temperatureDifferenceLoaded(read.temperatureDifference);
+    if (csv) {
+        // A new circuit: nothing of it is saved yet.
+        filePath_.clear();
+        setDocument(Circuit::Document { {}, model_->temperatureDifference(), {} });
+        model_->setSections(read.sections);
+        Anzeigen();
+    } else {
+        filePath_ = path;
+        setDocument(read);
+    }
+    return true;
+}
+
+QString TForm7::suggestedPath(const QString& suffix) const
+{
+    if (!filePath_.isEmpty()) {
+        const QFileInfo info(filePath_);
+        return info.dir().filePath(info.completeBaseName() + u'.' + suffix);
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("Teilstrecken.") + suffix);
+}
+
+void TForm7::ActionNeuExecute()
+{
+    if (!mayDiscardChanges()) return;
+    filePath_.clear();
+    Circuit::Document empty;
+    empty.temperatureDifference = model_->temperatureDifference();
+    Circuit::Section first;
+    first.material = model_->defaultMaterial();
+    empty.sections.append(first);
+    setDocument(empty);
+}
+
+void TForm7::ActionOeffnenExecute()
+{
+    if (!mayDiscardChanges()) return;
+    const QString path = SectionFiles::choose(this, SectionFiles::Purpose::Open, suggestedPath(CircuitFile::suffix()));
+    if (!path.isEmpty()) openFile(path);
+}
+
+bool TForm7::saveTo(const QString& path)
+{
+    StringGrid1->commitEditing();
+    QString reason;
+    const Circuit::Document current = document();
+    if (!CircuitFile::save(path, current, &reason)) {
+        MessageBoxes::error(this,
+            QStringLiteral("Die Teilstrecken konnten nicht gespeichert werden:\r%1\r%2")
+                .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    filePath_ = path;
+    saved_ = current;
+    updateTitle();
+    return true;
+}
+
+bool TForm7::ActionSpeichernExecute()
+{
+    if (filePath_.isEmpty()) return ActionSpeichernUnterExecute();
+    return saveTo(filePath_);
+}
+
+bool TForm7::ActionSpeichernUnterExecute()
+{
+    QString path = SectionFiles::choose(this, SectionFiles::Purpose::Save, suggestedPath(CircuitFile::suffix()));
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += u'.' + CircuitFile::suffix();
+    return saveTo(path);
+}
+
+void TForm7::ActionCsvImportierenExecute()
+{
+    if (!mayDiscardChanges()) return;
+    const QString path
+        = SectionFiles::choose(this, SectionFiles::Purpose::ImportCsv, suggestedPath(QStringLiteral("csv")));
+    if (!path.isEmpty()) openFile(path);
+}
+
+void TForm7::ActionCsvExportierenExecute()
+{
+    StringGrid1->commitEditing();
+    QString path = SectionFiles::choose(this, SectionFiles::Purpose::ExportCsv, suggestedPath(QStringLiteral("csv")));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    QSaveFile file(path);
+    const QByteArray csv = CircuitFile::toCsv(document(), model_->results());
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+        MessageBoxes::error(this,
+            QStringLiteral("Die CSV-Datei konnte nicht gespeichert werden:\r%1\r%2")
+                .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+void TForm7::ActionDruckenExecute()
+{
+    StringGrid1->commitEditing();
+    const AppState& state = appState();
+    const CircuitSheet sheet(document(), model_->results(), state.settings, state.catalogue, QDate::currentDate(),
+        QDir::toNativeSeparators(filePath_));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    printer.setDocName(CircuitSheet::title());
+    if (!SectionFiles::askForPrinter(this, printer)) return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        MessageBoxes::error(this, QStringLiteral("Der Drucker kann nicht verwendet werden."));
+        return;
+    }
+    sheet.paint(painter, printer, printer.paperRect(QPrinter::DevicePixel));
+    if (!painter.end()) MessageBoxes::error(this, QStringLiteral("Die Teilstrecken konnten nicht gedruckt werden."));
+}
+
+void TForm7::ActionPdfExecute()
+{
+    StringGrid1->commitEditing();
+    QString path = SectionFiles::choose(this, SectionFiles::Purpose::Pdf, suggestedPath(QStringLiteral("pdf")));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    const AppState& state = appState();
+    const CircuitSheet sheet(document(), model_->results(), state.settings, state.catalogue, QDate::currentDate(),
+        QDir::toNativeSeparators(filePath_));
+    QString reason;
+    if (!sheet.writePdf(path, &reason))
+        MessageBoxes::error(this,
+            QStringLiteral("Die PDF-Datei konnte nicht gespeichert werden:\r%1\r%2")
+                .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void TForm7::ActionZeileEinfuegenExecute()
+{
+    const QModelIndex current = StringGrid1->currentIndex();
+    const int row = current.isValid() ? current.row() + 1 : model_->rowCount();
+    if (!model_->insertSection(row)) return;
+    StringGrid1->setCurrentIndex(model_->index(row, SectionModel::Name));
+    StringGrid1->setFocus();
+}
+
+void TForm7::ActionZeileLoeschenExecute()
+{
+    const QModelIndex current = StringGrid1->currentIndex();
+    if (!current.isValid()) return;
+    const int row = current.row();
+    deleted_.append({ row, model_->takeSection(row) });
+    ActionRueckgaengig->setEnabled(true);
+    if (model_->rowCount() > 0)
+        StringGrid1->setCurrentIndex(model_->index(std::min(row, model_->rowCount() - 1), current.column()));
+}
+
+void TForm7::ActionRueckgaengigExecute()
+{
+    if (deleted_.isEmpty()) return;
+    const Deleted& last = deleted_.last();
+    if (!model_->insertSection(last.row, last.section)) return; // the list is full: kept for later
+    StringGrid1->setCurrentIndex(model_->index(last.row, SectionModel::Name));
+    deleted_.removeLast();
+    ActionRueckgaengig->setEnabled(!deleted_.isEmpty());
+}
+
+void TForm7::ActionKopierenExecute()
+{
+    const QStringList captions = Circuit::columnCaptions();
+    QString text = captions.join(u'\t') + u'\n';
+    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table border=\"1\">\n<tr>");
+    for (const QString& caption : captions)
+        html += QStringLiteral("<th>") + escaped(caption) + QStringLiteral("</th>");
+    html += QStringLiteral("</tr>\n");
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        QStringList cells;
+        html += QStringLiteral("<tr>");
+        for (int c = 0; c < SectionModel::ColumnCount; ++c) {
+            const QModelIndex index = model_->index(r, c);
+            QString cell = index.data().toString();
+            // A row's reason stands in the pipe column.
+            cells << cell;
+            const bool red = index.data(Qt::BackgroundRole).value<QBrush>().color() == FormLook::Red
+                || index.data(Qt::ForegroundRole).value<QBrush>().color() == FormLook::Red;
+            html += (red ? QStringLiteral("<td style=\"color:#ff0000\">") : QStringLiteral("<td>")) + escaped(cell)
+                + QStringLiteral("</td>");
+        }
+        text += cells.join(u'\t') + u'\n';
+        html += QStringLiteral("</tr>\n");
+    }
+    const QStringList totals { Label4->text() + u'\t' + Panel1->text() + QStringLiteral("\tPa"),
+        QStringLiteral("weitere Druckverluste (Wärmeerzeuger, Ventile):\t") + Edit1->text() + QStringLiteral("\tPa"),
+        Label6->text() + u'\t' + Panel2->text() + QStringLiteral("\tm"),
+        Label8->text() + u'\t' + Panel3->text() + QStringLiteral("\tm³/h") };
+    html += QStringLiteral("</table>\n<table>\n");
+    for (const QString& line : totals) {
+        text += line + u'\n';
+        html += QStringLiteral("<tr><td>") + escaped(line).replace(u'\t', QStringLiteral("</td><td>"))
+            + QStringLiteral("</td></tr>\n");
+    }
+    html += QStringLiteral("</table></body></html>\n");
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setHtml(html);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void TForm7::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TForm7::ownsShortcut(QObject* watched, QEvent* event, QAction** action) const
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return false;
+    // An edit keeps its own editing keys.
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget)) {
+        for (const auto standard : { QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+                 QKeySequence::Redo, QKeySequence::SelectAll })
+            if (key->matches(standard)) return false;
+    }
+    const QKeySequence sequence(key->keyCombination());
+    for (QAction* candidate : actions()) {
+        if (candidate->isEnabled() && candidate->shortcuts().contains(sequence)) {
+            *action = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TForm7::eventFilter(QObject* watched, QEvent* event)
+{
+    // The main window's shortcuts stay active in its tool windows; where
+    // both have a key (Ctrl+C, Ctrl+P) this window's own action wins.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        QAction* action = nullptr;
+        if (ownsShortcut(watched, event, &action)) {
+            if (event->type() == QEvent::ShortcutOverride)
+                event->accept();
+            else
+                action->trigger();
+            return true;
+        }
+    }
+    if (watched == Edit1) return NumericKeys::filter(Edit1, event);
+    return QWidget::eventFilter(watched, event);
+}

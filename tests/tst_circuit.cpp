@@ -1,0 +1,239 @@
+// The sections of a circuit without a window: each row against the plain
+// reference calculation and R·l + Z worked out here, the totals and the
+// pump head, rows that count nothing, the document and the CSV lists.
+#include "ReferenceCalculation.h"
+
+#include "core/CircuitFile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+SettingsRecord standardSettings()
+{
+    SettingsRecord record {};
+    record.applyStandardValues(false);
+    return record;
+}
+
+Circuit::Section section(const QString& name, const QString& kw, const QString& m, const QString& zeta, int material,
+    const QString& diameter = {})
+{
+    return { name, kw, m, zeta, material, diameter };
+}
+
+// The worked example of the README: three sections at 15 K.
+QList<Circuit::Section> threeSections()
+{
+    return { section(QStringLiteral("Kessel – Verteiler"), QStringLiteral("10"), QStringLiteral("12"),
+                 QStringLiteral("4,5"), 1),
+        section(QStringLiteral("Strang Nord"), QStringLiteral("6"), QStringLiteral("20"), QStringLiteral("2"), 1),
+        section(QStringLiteral("Anbindung Bad"), QStringLiteral("1,5"), QStringLiteral("8"), QStringLiteral("6"), 5) };
+}
+
+// R and w from the reference calculation; R·l, Z and Δp worked out here.
+struct Expected {
+    CalcState calc;
+    long double gradientLoss;
+    long double fittingsLoss;
+};
+
+Expected expected(long double kw, long double metres, long double zeta, int material, const SettingsRecord& settings,
+    const PipeCatalogue& catalogue)
+{
+    Expected e {};
+    e.calc.heatOutput = float(kw * 1000);
+    e.calc.temperatureDifference = 15;
+    e.calc.material = material;
+    [&] { QCOMPARE(ReferenceCalculation::Berechnen(e.calc, settings, catalogue), ArithmeticFault::None); }();
+    const long double w = e.calc.velocity;
+    e.gradientLoss = e.calc.pressureGradient * metres;
+    e.fittingsLoss = zeta * (983.2L / 2) * w * w;
+    return e;
+}
+
+} // namespace
+
+class TestCircuit : public QObject
+{
+    Q_OBJECT
+
+    SettingsRecord settings = standardSettings();
+    PipeCatalogue catalogue;
+
+private Q_SLOTS:
+    void initTestCase() { catalogue.fill(); }
+
+    void workedExample_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<double>("kw");
+        QTest::addColumn<double>("metres");
+        QTest::addColumn<double>("zeta");
+        QTest::addColumn<QString>("pipe");
+        QTest::newRow("Kessel – Verteiler, DN 25") << 0 << 10.0 << 12.0 << 4.5 << QStringLiteral("DN 25");
+        QTest::newRow("Strang Nord, DN 20") << 1 << 6.0 << 20.0 << 2.0 << QStringLiteral("DN 20");
+        QTest::newRow("Anbindung Bad, copper") << 2 << 1.5 << 8.0 << 6.0 << QStringLiteral("15x1");
+    }
+
+    void workedExample()
+    {
+        QFETCH(int, row);
+        QFETCH(double, kw);
+        QFETCH(double, metres);
+        QFETCH(double, zeta);
+        QFETCH(QString, pipe);
+        const Circuit::Section s = threeSections()[row];
+        const Circuit::Row r = Circuit::compute(s, QStringLiteral("15"), settings, catalogue);
+        QVERIFY2(r.computed(), qPrintable(r.reason));
+        const Expected e = expected(kw, metres, zeta, s.material, settings, catalogue);
+        QCOMPARE(r.panels.designation, pipe);
+        QCOMPARE(r.calc.pressureGradient, e.calc.pressureGradient);
+        QCOMPARE(r.calc.velocity, e.calc.velocity);
+        // ρ = 983,2 here, the nearest float in the program.
+        QVERIFY(qAbs(r.gradientLoss - e.gradientLoss) < 1e-6L);
+        QVERIFY(qAbs(r.fittingsLoss - e.fittingsLoss) < 1e-4L);
+        QVERIFY(qAbs(r.loss - (e.gradientLoss + e.fittingsLoss)) < 1e-4L);
+        if (row == 0) {
+            // By hand from the main window's worked example (R 42,73 Pa/m,
+            // w 0,279 m/s): 42,73 · 12 = 512,8; 4,5 · 491,6 · 0,279² = 172,2.
+            QCOMPARE(Circuit::pascal(r.gradientLoss), QStringLiteral("513"));
+            QCOMPARE(Circuit::pascal(r.fittingsLoss), QStringLiteral("172"));
+            QCOMPARE(Circuit::pascal(r.loss), QStringLiteral("685"));
+        }
+    }
+
+    void workedExampleTotals()
+    {
+        QList<Circuit::Row> rows;
+        long double sum = 0;
+        long double flow = 0;
+        const double inputs[3][3] = { { 10, 12, 4.5 }, { 6, 20, 2 }, { 1.5, 8, 6 } };
+        for (int i = 0; i < 3; ++i) {
+            rows.append(Circuit::compute(threeSections()[i], QStringLiteral("15"), settings, catalogue));
+            const Expected e = expected(inputs[i][0], inputs[i][1], inputs[i][2], i == 2 ? 5 : 1, settings, catalogue);
+            sum += e.gradientLoss + e.fittingsLoss;
+            flow = std::max(flow, e.calc.volumeFlow * 3600.0L);
+        }
+        const Circuit::Totals t = Circuit::totals(rows, QStringLiteral("2500"), settings);
+        QVERIFY(qAbs(t.sectionLoss - sum) < 1e-3L);
+        QCOMPARE(t.computed, 3);
+        QVERIFY(t.headOk);
+        QVERIFY(qAbs(t.head - (sum + 2500) / (983.2L * 9.81L)) < 1e-6L);
+        QCOMPARE(Circuit::pascal(t.sectionLoss), QStringLiteral("2.283"));
+        QCOMPARE(Circuit::headText(t.head), QStringLiteral("0,50")); // 4783 Pa / 9645 N/m³
+        QVERIFY(qAbs(t.volumeFlow - flow) < 1e-9L);
+        QCOMPARE(Circuit::flowText(t.volumeFlow), QStringLiteral("0,583")); // the 10 kW section
+    }
+
+    // A row over a limit counts; an empty row shows and counts nothing; a
+    // faulty one says why and counts nothing.
+    void rowsBesideAComputedOne_data()
+    {
+        QTest::addColumn<Circuit::Section>("row");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("counts");
+        QTest::addColumn<bool>("overloaded");
+        const QString none;
+        QTest::newRow("over a limit") << section({}, QStringLiteral("100"), QStringLiteral("5"), {}, 6) << none << true
+                                      << true;
+        QTest::newRow("empty") << section({}, {}, {}, {}, 1) << none << false << false;
+        QTest::newRow("blanks only") << section(QStringLiteral("  "), QStringLiteral(" "), {}, {}, 3) << none << false
+                                     << false;
+        QTest::newRow("faulty heat output") << section({}, QStringLiteral("1,2,3"), QStringLiteral("5"), {}, 1)
+                                            << QStringLiteral("Fehlerhafte Eingabe! (Leistung)") << false << false;
+        QTest::newRow("faulty length") << section({}, QStringLiteral("3"), QStringLiteral("5m"), {}, 1)
+                                       << QStringLiteral("Fehlerhafte Eingabe! (Länge)") << false << false;
+        QTest::newRow("faulty zeta") << section({}, QStringLiteral("3"), QStringLiteral("5"), QStringLiteral(",,"), 1)
+                                     << QStringLiteral("Fehlerhafte Eingabe! (Σζ)") << false << false;
+        QTest::newRow("length missing") << section(QStringLiteral("Strang"), QStringLiteral("3"), {}, {}, 1)
+                                        << QStringLiteral("Länge fehlt") << false << false;
+        QTest::newRow("heat output missing") << section(QStringLiteral("Strang"), {}, QStringLiteral("5"), {}, 1)
+                                             << QStringLiteral("Leistung fehlt") << false << false;
+        QTest::newRow("above 100000 kW") << section({}, QStringLiteral("100001"), QStringLiteral("5"), {}, 1)
+                                         << QStringLiteral("Leistung über 100.000 kW") << false << false;
+    }
+
+    void rowsBesideAComputedOne()
+    {
+        QFETCH(Circuit::Section, row);
+        QFETCH(QString, reason);
+        QFETCH(bool, counts);
+        QFETCH(bool, overloaded);
+        const Circuit::Row first = Circuit::compute(threeSections()[0], QStringLiteral("15"), settings, catalogue);
+        const Circuit::Row r = Circuit::compute(row, QStringLiteral("15"), settings, catalogue);
+        QCOMPARE(r.reason, reason);
+        QCOMPARE(r.computed(), counts);
+        QCOMPARE(r.computed() && r.panels.overloaded(), overloaded);
+        const Circuit::Totals t = Circuit::totals({ first, r }, {}, settings);
+        QCOMPARE(t.computed, counts ? 2 : 1);
+        QCOMPARE(t.notComputed, reason.isEmpty() ? 0 : 1);
+        if (!counts) QCOMPARE(t.sectionLoss, first.loss);
+        const QByteArray csv
+            = CircuitFile::toCsv({ { threeSections()[0], row }, QStringLiteral("15"), {} }, { first, r });
+        const QString last = QString::fromUtf8(csv).trimmed().split(u'\n').last();
+        QVERIFY2(last.endsWith(overloaded ? QStringLiteral("LEISTUNG ZU GROSS !") : reason), qPrintable(last));
+    }
+
+    void documentSavedAndOpened()
+    {
+        Circuit::Document document;
+        document.temperatureDifference = QStringLiteral("8,5");
+        document.extraLoss = QStringLiteral("2500");
+        document.sections = threeSections();
+        document.sections.append(section(
+            QStringLiteral("Bad; \"oben\""), QStringLiteral("0,8"), QStringLiteral("15"), {}, 6, QStringLiteral("8")));
+        document.sections.append(section({}, {}, {}, {}, 2));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Heizung.fluvano"));
+        QString error;
+        QVERIFY2(CircuitFile::save(path, document, &error), qPrintable(error));
+        Circuit::Document read;
+        QVERIFY2(CircuitFile::load(path, read, &error), qPrintable(error));
+        QCOMPARE(read, document);
+
+        QByteArray newer = CircuitFile::toText(document);
+        newer.replace("Fluvano-Teilstrecken;1", "Fluvano-Teilstrecken;2");
+        QVERIFY(!CircuitFile::fromText(newer, read, &error));
+        QVERIFY2(error.contains(QStringLiteral("neueren")), qPrintable(error));
+        QCOMPARE(read, document); // a refused file changes nothing
+    }
+
+    void csvImport_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("count");
+        QTest::newRow("byte-order mark and CRLF") << QByteArray(
+            "\xEF\xBB\xBF"
+            "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm\r\n"
+            "Kessel – Verteiler;10;12;4,5;1;\r\nStrang Nord;6;20;2;1\r\n"
+            "Anbindung Bad;1.5;8;6;5;\r\n\r\n") << 3;
+        QTest::newRow("no header, LF") << QByteArray("Kessel – Verteiler;10;12;4,5;1\n") << 1;
+        QTest::newRow("quoted, more columns")
+            << QByteArray("Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm;Rohr\n"
+                          "\"Kessel – Verteiler\";10;12;\"4,5\";1;;DN 25\n")
+            << 1;
+    }
+
+    void csvImport()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(int, count);
+        QList<Circuit::Section> sections;
+        QString error;
+        QVERIFY2(CircuitFile::sectionsFromCsv(csv, sections, &error), qPrintable(error));
+        QCOMPARE(sections.size(), count);
+        QCOMPARE(sections[0], threeSections()[0]);
+        if (count == 3) {
+            QCOMPARE(sections[1], threeSections()[1]);
+            QCOMPARE(sections[2].heatOutput, QStringLiteral("1.5")); // read as 1,5 by the input rules
+            QCOMPARE(Circuit::compute(sections[2], QStringLiteral("15"), settings, catalogue).panels.designation,
+                QStringLiteral("15x1"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCircuit)
+#include "tst_circuit.moc"
