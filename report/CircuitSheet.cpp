@@ -178,7 +178,7 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
         if (row.computed()) running += row.loss;
         rule(painter, Left, Right, y);
         QStringList cells { QString::number(r + 1), s.name, s.heatOutput, s.length, s.zeta,
-            catalogue_.materialName(s.material), s.innerDiameter };
+            catalogue_.caption(s.material), s.innerDiameter };
         if (row.computed())
             cells << row.panels.designation << row.panels.innerDiameter << row.panels.velocity
                   << row.panels.pressureGradient << Circuit::pascal(row.gradientLoss)

@@ -67,6 +67,7 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::ForegroundRole && column == Pipe && !r.empty && !r.computed()) return QBrush(FormLook::Red);
     if (role == Qt::ToolTipRole) {
+        if (column == Material) return appState().catalogue.materialName(s.material);
         if (!r.empty && !r.computed()) return r.reason;
         if (r.computed() && r.panels.overloaded()) return ResultText::overloadWarning();
         if (column == InnerDiameter) return QStringLiteral("leer: empfohlenes Rohr; ein Wert: gewähltes Rohr");
@@ -104,7 +105,7 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
     case Zeta:
         return s.zeta;
     case Material:
-        return appState().catalogue.materialName(s.material);
+        return appState().catalogue.caption(s.material);
     case InnerDiameter:
         return s.innerDiameter;
     case RunningTotal:
