@@ -10,10 +10,11 @@ namespace
 constexpr qint64 MaxFileSize = 1024 * 1024;
 }
 
-FileWatcher::FileWatcher(const QString& path, std::function<QByteArray()> own, QObject* parent)
+FileWatcher::FileWatcher(const QString& path, std::function<QByteArray()> own, QObject* parent, qint64 recordSize)
     : QObject(parent)
     , path_(path)
     , own_(std::move(own))
+    , recordSize_(recordSize)
 {
     settle_.setSingleShot(true);
     settle_.setInterval(50);
@@ -50,7 +51,8 @@ void FileWatcher::check()
 {
     QFile file(path_);
     QByteArray contents;
-    if (file.open(QIODevice::ReadOnly)) contents = file.read(MaxFileSize);
+    if (file.open(QIODevice::ReadOnly)) contents = file.read(recordSize_ > 0 ? recordSize_ : MaxFileSize);
+    if (recordSize_ > 0 && contents.size() != recordSize_) contents.clear();
     const bool news = !contents.isEmpty() && contents != seen_ && contents != own_();
     seen_ = contents;
     if (news) Q_EMIT changedOnDisk();
