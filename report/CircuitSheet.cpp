@@ -1,13 +1,13 @@
 #include "report/CircuitSheet.h"
 
+#include "report/Sheet.h"
+
 #include "core/NumberText.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <iterator>
@@ -26,11 +26,11 @@ constexpr double FirstTableTop = 560;
 constexpr double OtherTableTop = 200;
 constexpr double TotalsHeight = 300;
 
-const QColor Red(255, 0, 0);
-const QColor Ink(25, 25, 25);
-const QColor Grey(110, 110, 110);
-const QColor Rule(170, 170, 170);
-const QColor HeaderFill(232, 232, 232);
+using Sheet::Grey;
+using Sheet::HeaderFill;
+using Sheet::Ink;
+using Sheet::Red;
+using Sheet::Rule;
 const QColor ComputedFill(246, 246, 246);
 
 constexpr double ColumnWidths[] = { 90, 330, 190, 140, 110, 310, 190, 200, 130, 130, 160, 170, 150, 170, 200 };
@@ -38,12 +38,7 @@ constexpr int Columns = int(std::size(ColumnWidths));
 
 QFont sheetFont(double points, bool bold = false)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setPixelSize(qRound(points * 254.0 / 72.0));
-    font.setBold(bold);
-    return font;
+    return Sheet::font(points, bold);
 }
 
 void text(QPainter& p, const QRectF& box, int flags, const QString& s, const QFont& font, const QColor& colour = Ink)
@@ -257,28 +252,10 @@ void CircuitSheet::paint(QPainter& painter, QPagedPaintDevice& device, const QRe
 
 bool CircuitSheet::writePdf(const QString& path, QString* error) const
 {
-    auto fail = [&](const QString& reason) {
-        if (error) *error = reason;
-        return false;
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageOrientation(QPageLayout::Landscape);
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(600);
-        writer.setTitle(title());
-        writer.setCreator(QStringLiteral("Fluvano"));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return fail(QStringLiteral("PDF kann nicht angelegt werden"));
-        }
-        paint(painter, writer, QRectF(0, 0, writer.width(), writer.height()));
-        painter.end();
-    }
-    if (!file.commit()) return fail(file.errorString());
-    return true;
+    return Sheet::writePdf(
+        path, title(), QPageLayout::Landscape,
+        [this](QPainter& painter, QPdfWriter& writer) {
+            paint(painter, writer, QRectF(0, 0, writer.width(), writer.height()));
+        },
+        error);
 }

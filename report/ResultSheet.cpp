@@ -1,14 +1,14 @@
 #include "report/ResultSheet.h"
 
+#include "report/Sheet.h"
+
 #include "core/NumberText.h"
 #include "core/PipeOverview.h"
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <numeric>
@@ -23,12 +23,12 @@ constexpr double Right = 1900;
 constexpr double Width = Right - Left;
 constexpr double Bottom = 2970 - 150;
 
-const QColor Red(255, 0, 0);
+using Sheet::Grey;
+using Sheet::HeaderFill;
+using Sheet::Ink;
+using Sheet::Red;
+using Sheet::Rule;
 const QColor Blue(0, 0, 255);
-const QColor Ink(25, 25, 25);
-const QColor Grey(110, 110, 110);
-const QColor Rule(170, 170, 170);
-const QColor HeaderFill(232, 232, 232);
 const QColor MarkedFill(219, 231, 247);
 const QColor ResultFill(244, 246, 250);
 
@@ -36,12 +36,7 @@ constexpr int TemperaturesC[] = { 0, 10, 20, 30, 40, 60, 80 };
 
 QFont sheetFont(double points, bool bold = false)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setPixelSize(qRound(points * 254.0 / 72.0)); // points in tenths of a millimetre
-    font.setBold(bold);
-    return font;
+    return Sheet::font(points, bold);
 }
 
 QString grouped(float value, int decimals)
@@ -391,27 +386,9 @@ void ResultSheet::paint(QPainter& painter, const QRectF& paper) const
 
 bool ResultSheet::writePdf(const QString& path, QString* error) const
 {
-    auto fail = [&](const QString& reason) {
-        if (error) *error = reason;
-        return false;
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(600);
-        writer.setTitle(title());
-        writer.setCreator(QStringLiteral("Fluvano"));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return fail(QStringLiteral("PDF kann nicht angelegt werden"));
-        }
-        paint(painter, QRectF(0, 0, writer.width(), writer.height()));
-        painter.end();
-    }
-    if (!file.commit()) return fail(file.errorString());
-    return true;
+    return Sheet::writePdf(
+        path, title(), QPageLayout::Portrait,
+        [this](
+            QPainter& painter, QPdfWriter& writer) { paint(painter, QRectF(0, 0, writer.width(), writer.height())); },
+        error);
 }
