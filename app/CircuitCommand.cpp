@@ -1,59 +1,34 @@
 #include "app/CircuitCommand.h"
 
+#include "app/Console.h"
+
 #include "core/CircuitFile.h"
 #include "core/NumberText.h"
-#include "core/SettingsFile.h"
 #include "core/TypedInputs.h"
 #include "report/CircuitSheet.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace CircuitCommand
 {
 
+using Console::AllComputed;
+using Console::hasOption;
+using Console::NotComputed;
+using Console::UsageError;
+using Console::write;
+
 namespace
 {
 
-    enum Status { AllComputed = 0, NotComputed = 1, UsageError = 2 };
-
-    bool write(FILE* stream, const QByteArray& bytes)
-    {
-        const bool written
-            = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size());
-        return std::fflush(stream) == 0 && written;
-    }
-
     int failure(const QString& message, bool usage = false)
     {
-        QString text = QStringLiteral("fluvano: ") + message + u'\n';
-        if (usage) text += QStringLiteral("Hilfe: fluvano --help\n");
-        write(stderr, text.toUtf8());
-        return UsageError;
-    }
-
-    bool hasOption(int argc, char* argv[], const char* name)
-    {
-        const std::size_t length = std::strlen(name);
-        for (int i = 1; i < argc; ++i)
-            if (std::strncmp(argv[i], name, length) == 0 && (argv[i][length] == 0 || argv[i][length] == '='))
-                return true;
-        return false;
-    }
-
-    // Without a desktop session the offscreen platform complains about the
-    // runtime directory it does not use.
-    QtMessageHandler defaultHandler = nullptr;
-    void withoutRuntimeDirNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
-        defaultHandler(type, context, message);
+        return usage ? Console::usageError(message) : Console::failure(message);
     }
 
 } // namespace
@@ -85,15 +60,7 @@ QString fileToOpen(const QStringList& arguments)
 
 int run(int argc, char* argv[])
 {
-    std::unique_ptr<QCoreApplication> application;
-    if (hasOption(argc, argv, "--pdf")) {
-        defaultHandler = qInstallMessageHandler(withoutRuntimeDirNotes);
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    QCoreApplication::setApplicationName(QStringLiteral("Fluvano"));
+    const std::unique_ptr<QCoreApplication> application = Console::makeApplication(argc, argv);
 
     const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") });
     const QCommandLineOption circuit(QStringLiteral("circuit"), {}, QStringLiteral("Datei"));
@@ -113,12 +80,9 @@ int run(int argc, char* argv[])
         return failure(QStringLiteral("Option --extra-pa: Fehlerhafte Eingabe!"), true);
 
     SettingsRecord settings {};
-    if (SettingsFile::read(settings) != SettingsFile::ReadResult::Ok)
-        return failure(QStringLiteral("Einstellungsdatei ") + SettingsFile::path()
-            + QStringLiteral(" fehlt oder ist beschädigt. Bitte im Programm bei den Konstanten Standardwerte "
-                             "setzen und speichern."));
+    if (!Console::readSettings(settings)) return UsageError;
     PipeCatalogue catalogue;
-    catalogue.fill();
+    Console::fillCatalogue(catalogue);
 
     const QString name = parser.value(circuit);
     QFile in;
@@ -148,7 +112,7 @@ int run(int argc, char* argv[])
             return failure(QStringLiteral("PDF-Datei ") + parser.value(pdf)
                 + QStringLiteral(" kann nicht geschrieben werden: ") + error);
     } else if (!write(stdout, CircuitFile::toCsv(document, rows))) {
-        return failure(QStringLiteral("Standardausgabe kann nicht geschrieben werden"));
+        return failure(Console::outputFailed());
     }
 
     QString summary = QStringLiteral("Σ Δp Teilstrecken: %1 Pa\n").arg(Circuit::pascal(totals.sectionLoss))

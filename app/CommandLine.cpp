@@ -1,11 +1,10 @@
 #include "app/CommandLine.h"
 
-#include "app/Application.h"
 #include "app/CircuitCommand.h"
+#include "app/Console.h"
 
 #include "core/CsvBatch.h"
 #include "core/PipeCatalogue.h"
-#include "core/PipeSeries.h"
 #include "core/SettingsFile.h"
 #include "core/TypedInputs.h"
 #include "report/ResultSheet.h"
@@ -13,7 +12,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -22,12 +20,12 @@
 namespace CommandLine
 {
 
+using namespace Console;
+
 namespace
 {
 
-    enum Status { AllComputed = 0, NotComputed = 1, UsageError = 2 };
-
-    const QString OutputFailed = QStringLiteral("Standardausgabe kann nicht geschrieben werden");
+    const QString OutputFailed = Console::outputFailed();
 
     // Qt's own options, which leave the window program as it is.
     constexpr const char* QtOptions[]
@@ -42,36 +40,6 @@ namespace
         for (const char* option : QtOptions)
             if (std::strlen(option) == length && std::strncmp(option, name, length) == 0) return true;
         return false;
-    }
-
-    bool hasOption(int argc, char* argv[], const char* name)
-    {
-        const std::size_t length = std::strlen(name);
-        for (int i = 1; i < argc; ++i)
-            if (std::strncmp(argv[i], name, length) == 0 && (argv[i][length] == 0 || argv[i][length] == '='))
-                return true;
-        return false;
-    }
-
-    // False when the stream did not take the whole text.
-    bool write(FILE* stream, const QString& text)
-    {
-        const QByteArray bytes = text.toUtf8();
-        const bool written
-            = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size());
-        return std::fflush(stream) == 0 && written;
-    }
-
-    int usageError(const QString& message)
-    {
-        write(stderr, QStringLiteral("fluvano: ") + message + QStringLiteral("\nHilfe: fluvano --help\n"));
-        return UsageError;
-    }
-
-    int failure(const QString& message)
-    {
-        write(stderr, QStringLiteral("fluvano: ") + message + u'\n');
-        return UsageError;
     }
 
     QString helpText(const PipeCatalogue& catalogue)
@@ -107,25 +75,6 @@ namespace
                              "\n"
                              "Rückgabewert: 0 alles berechnet, 1 mindestens ein Ergebnis nicht berechnet,\n"
                              "2 Aufruffehler oder eine Datei nicht lesbar bzw. nicht schreibbar.\n");
-    }
-
-    // Without a desktop session the offscreen platform complains about the
-    // runtime directory it does not use; the rest of Qt's messages stay.
-    QtMessageHandler defaultHandler = nullptr;
-    void withoutRuntimeDirNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: "))) return;
-        defaultHandler(type, context, message);
-    }
-
-    // Painting the sheet needs a QGuiApplication; without a display it
-    // paints offscreen. Text needs no more than QCoreApplication.
-    std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[])
-    {
-        if (!hasOption(argc, argv, "--pdf")) return std::make_unique<QCoreApplication>(argc, argv);
-        defaultHandler = qInstallMessageHandler(withoutRuntimeDirNotes);
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
     }
 
     struct Options {
@@ -223,28 +172,21 @@ bool requested(int argc, char* argv[])
 int run(int argc, char* argv[])
 {
     if (CircuitCommand::requested(argc, argv)) return CircuitCommand::run(argc, argv);
-    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Fluvano"));
-    installGermanTexts(*application);
-
+    const std::unique_ptr<QCoreApplication> application = Console::makeApplication(argc, argv);
     PipeCatalogue catalogue;
-    catalogue.fill();
-    for (const QString& problem : PipeSeries::load(catalogue))
-        write(stderr, QStringLiteral("fluvano: ") + problem + u'\n');
+    Console::fillCatalogue(catalogue);
 
     const Options options;
     QCommandLineParser parser;
     parser.addOptions({ options.help, options.heatOutput, options.deltaT, options.material, options.diameter,
         options.pdf, options.csv });
     if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
-    if (parser.isSet(options.help)) return write(stdout, helpText(catalogue) + CircuitCommand::helpText()) ? AllComputed : failure(OutputFailed);
+    if (parser.isSet(options.help))
+        return write(stdout, helpText(catalogue) + CircuitCommand::helpText()) ? AllComputed : failure(OutputFailed);
     if (const QString problem = usageProblem(parser, options); !problem.isEmpty()) return usageError(problem);
 
     SettingsRecord settings {};
-    if (SettingsFile::read(settings) != SettingsFile::ReadResult::Ok)
-        return failure(QStringLiteral("Einstellungsdatei ") + SettingsFile::path()
-            + QStringLiteral(" fehlt oder ist beschädigt. Bitte im Programm bei den Konstanten Standardwerte "
-                             "setzen und speichern."));
+    if (!Console::readSettings(settings)) return UsageError;
 
     if (parser.isSet(options.csv)) return runCsv(parser.value(options.csv), settings, catalogue);
     return runSingle(parser, options, settings, catalogue);
