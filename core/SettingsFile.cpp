@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -47,6 +48,27 @@ namespace
         return directory;
     }
 
+    // The folder of the per-user file: %APPDATA%\Fluvano on Windows (the
+    // roaming profile; Qt's generic configuration folder there is the local
+    // one), <config>/fluvano elsewhere.
+    QString userFolderName()
+    {
+#ifdef Q_OS_WIN
+        return QStringLiteral("Fluvano");
+#else
+        return QStringLiteral("fluvano");
+#endif
+    }
+
+    QString userConfigDirectory()
+    {
+#ifdef Q_OS_WIN
+        const QString roaming = qEnvironmentVariable("APPDATA");
+        if (!roaming.isEmpty()) return QDir::fromNativeSeparators(roaming);
+#endif
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    }
+
     bool canCreateFilesIn(const QString& directory)
     {
         QTemporaryFile probe(directory + QStringLiteral(".Fluvano-XXXXXX"));
@@ -65,6 +87,11 @@ QString fileName()
     return QStringLiteral("Fluvano.qel");
 }
 
+QString installationMarkerName()
+{
+    return QStringLiteral("Fluvano.installed");
+}
+
 QString Location::readPath() const
 {
     if (defaultsPath.isEmpty() || QFile::exists(writePath) || !QFile::exists(defaultsPath)) return writePath;
@@ -74,8 +101,11 @@ QString Location::readPath() const
 Location locate(const QString& programDirectory, const QString& configDirectory)
 {
     const QString program = withTrailingSeparator(QDir::toNativeSeparators(programDirectory));
-    if (configDirectory.isEmpty() || canCreateFilesIn(program)) return { program, program + fileName(), {}, false };
-    const QString user = withTrailingSeparator(QDir::toNativeSeparators(configDirectory + QStringLiteral("/fluvano")));
+    const bool installed = QFileInfo::exists(program + installationMarkerName());
+    if (configDirectory.isEmpty() || (!installed && canCreateFilesIn(program)))
+        return { program, program + fileName(), {}, false };
+    const QString user
+        = withTrailingSeparator(QDir::toNativeSeparators(configDirectory + u'/' + userFolderName()));
     return { user, user + fileName(), program + fileName(), true };
 }
 
@@ -84,8 +114,7 @@ Location location()
     if (!decided()) {
         const Override& where = pointedTo();
         if (where.directory.isEmpty())
-            decided() = locate(QCoreApplication::applicationDirPath(),
-                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+            decided() = locate(QCoreApplication::applicationDirPath(), userConfigDirectory());
         else if (where.configDirectory.isEmpty())
             decided() = Location { where.directory, where.directory + fileName(), {}, false };
         else
