@@ -41,11 +41,13 @@ namespace
         return image;
     }
 
+    // Ends the folder with the separator its path already uses (Qt's "/" or
+    // the native one), the native one when it has none.
     QString withTrailingSeparator(QString directory)
     {
-        const QChar separator = QDir::separator();
-        if (!directory.endsWith(separator) && !directory.endsWith(u'/')) directory += separator;
-        return directory;
+        const QChar native = QDir::separator();
+        if (directory.endsWith(native) || directory.endsWith(u'/')) return directory;
+        return directory + (directory.contains(native) ? native : directory.contains(u'/') ? u'/' : native);
     }
 
     // The folder of the per-user file: %APPDATA%\Fluvano on Windows (the

@@ -6,6 +6,8 @@
 #include "widgets/Links.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFont>
 #include <QClipboard>
 #include <QWidget>
 
@@ -98,4 +100,15 @@ void muteOffscreenRaiseWarnings()
 void unmuteOffscreenRaiseWarnings()
 {
     qInstallMessageHandler(previousHandler);
+}
+
+void useOffscreenFonts()
+{
+#ifdef Q_OS_WIN
+    const QString windows = qEnvironmentVariable("WINDIR");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") && !windows.isEmpty())
+        qputenv("QT_QPA_FONTDIR", QDir::toNativeSeparators(windows + QStringLiteral("/Fonts")).toLocal8Bit());
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+#endif
 }

@@ -69,6 +69,11 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     configure_file("${FLUVANO_WINDOWS_DIR}/wine-run.sh.in" "${PROJECT_BINARY_DIR}/wine-run.sh" @ONLY
       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     set(CMAKE_CROSSCOMPILING_EMULATOR "${PROJECT_BINARY_DIR}/wine-run.sh")
+    # The build's programs find Qt's German texts on the build machine.
+    list(GET dll_dirs 0 qt_bin)
+    get_filename_component(qt_prefix "${qt_bin}" DIRECTORY)
+    file(WRITE "${PROJECT_BINARY_DIR}/qt.conf"
+      "[Paths]\nPrefix = Z:${qt_prefix}\nTranslations = Z:/usr/share/qt6/translations\n")
   else()
     message(STATUS "Wine not found: the Windows build's tests and build tools cannot run here")
   endif()
