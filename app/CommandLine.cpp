@@ -28,6 +28,14 @@ namespace
 
     const QString OutputFailed = QStringLiteral("Standardausgabe kann nicht geschrieben werden");
 
+#ifdef Q_OS_WIN
+    // fluvano.exe is a GUI program, which cmd.exe and PowerShell neither wait for nor show.
+    const QString ConsoleNote
+        = QStringLiteral("In der Eingabeaufforderung (cmd, PowerShell): fluvano-cli [Optionen]\n");
+#else
+    const QString ConsoleNote;
+#endif
+
     // Qt's own options, which leave the window program as it is.
     constexpr const char* QtOptions[]
         = { "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
@@ -79,8 +87,9 @@ namespace
         for (int m = 1; m <= 6; ++m)
             materials += QStringLiteral("                        %1 %2\n").arg(m).arg(catalogue.materialName(m));
         return QStringLiteral("Aufruf: fluvano [Optionen]\n"
-                              "Ohne Optionen startet Fluvano mit seinem Fenster.\n"
-                              "\n"
+                              "Ohne Optionen startet Fluvano mit seinem Fenster.\n")
+            + ConsoleNote
+            + QStringLiteral("\n"
                               "Ein Ergebnis als Text (wie \"Ergebnis kopieren\") oder als PDF-Ergebnisblatt:\n"
                               "  --heat-output <kW>    Leistung in kW (Dezimalkomma oder -punkt)\n"
                               "  --delta-t <K>         Temperaturdifferenz in K\n"
