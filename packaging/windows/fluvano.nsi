@@ -1,18 +1,19 @@
 ; The Fluvano installer (German), made by scripts/windows.sh:
-;   makensis -DVERSION=1.0 -DSTAGE=<program folder> -DICON=fluvano.ico -DSIZE_KB=<size> -DFILES=<files.nsh> -DUNFILES=<unfiles.nsh> \
+;   makensis -DVERSION=1.0 -DVERSION_QUAD=1.0.0.0 -DSTAGE=<program folder> -DICON=fluvano.ico -DSIZE_KB=<size> -DFILES=<files.nsh> -DUNFILES=<unfiles.nsh> \
 ;            -DOUTFILE=<setup.exe> fluvano.nsi
 ; STAGE is the folder `cmake --install` laid out (with Fluvano.installed, so
 ; that the installed program saves settings per user); FILES and UNFILES list
 ; its files for installing and removing, so that uninstalling removes exactly
 ; the program and never a user's settings (%APPDATA%\Fluvano).
 ; Silent install and uninstall: /S.
-Unicode true
+; A 64-bit installer for a 64-bit program: Program Files and the registry
+; without redirection, and it runs where Fluvano runs.
+Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define APP "Fluvano"
 !define PUBLISHER "qel Software"
@@ -25,7 +26,7 @@ InstallDir "$PROGRAMFILES64\${APP}"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PUBLISHER}"
 
-VIProductVersion "${VERSION}.0.0"
+VIProductVersion "${VERSION_QUAD}"
 VIAddVersionKey /LANG=1031 "ProductName" "${APP}"
 VIAddVersionKey /LANG=1031 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1031 "FileDescription" "${APP} ${VERSION} – Installation"
@@ -51,10 +52,6 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "German"
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Fluvano braucht ein 64-Bit-Windows." /SD IDOK
-    Abort
-  ${EndIf}
   SetRegView 64
   SetShellVarContext all
 FunctionEnd
