@@ -31,7 +31,7 @@ namespace
 #ifdef Q_OS_WIN
     // fluvano.exe is a GUI program, which cmd.exe and PowerShell neither wait for nor show.
     const QString ConsoleNote
-        = QStringLiteral("In der Eingabeaufforderung (cmd, PowerShell): fluvano-cli [Optionen]\n");
+        = QStringLiteral("\nIn der Eingabeaufforderung (cmd, PowerShell): fluvano-cli [Optionen]\n");
 #else
     const QString ConsoleNote;
 #endif
@@ -87,9 +87,8 @@ namespace
         for (int m = 1; m <= 6; ++m)
             materials += QStringLiteral("                        %1 %2\n").arg(m).arg(catalogue.materialName(m));
         return QStringLiteral("Aufruf: fluvano [Optionen]\n"
-                              "Ohne Optionen startet Fluvano mit seinem Fenster.\n")
-            + ConsoleNote
-            + QStringLiteral("\n"
+                              "Ohne Optionen startet Fluvano mit seinem Fenster.\n"
+                              "\n"
                               "Ein Ergebnis als Text (wie \"Ergebnis kopieren\") oder als PDF-Ergebnisblatt:\n"
                               "  --heat-output <kW>    Leistung in kW (Dezimalkomma oder -punkt)\n"
                               "  --delta-t <K>         Temperaturdifferenz in K\n"
@@ -114,7 +113,8 @@ namespace
                              "Sie wird nur gelesen.\n"
                              "\n"
                              "Rückgabewert: 0 alles berechnet, 1 mindestens ein Ergebnis nicht berechnet,\n"
-                             "2 Aufruffehler oder eine Datei nicht lesbar bzw. nicht schreibbar.\n");
+                             "2 Aufruffehler oder eine Datei nicht lesbar bzw. nicht schreibbar.\n")
+            + ConsoleNote;
     }
 
     // Without a desktop session the offscreen platform complains about the

@@ -106,8 +106,7 @@ Location locate(const QString& programDirectory, const QString& configDirectory)
     const bool installed = QFileInfo::exists(program + installationMarkerName());
     if (configDirectory.isEmpty() || (!installed && canCreateFilesIn(program)))
         return { program, program + fileName(), {}, false };
-    const QString user
-        = withTrailingSeparator(QDir::toNativeSeparators(configDirectory + u'/' + userFolderName()));
+    const QString user = withTrailingSeparator(QDir::toNativeSeparators(configDirectory + u'/' + userFolderName()));
     return { user, user + fileName(), program + fileName(), true };
 }
 

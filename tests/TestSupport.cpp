@@ -6,9 +6,9 @@
 #include "widgets/Links.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFont>
-#include <QClipboard>
 #include <QWidget>
 
 TestEnvironment::TestEnvironment()

@@ -114,7 +114,8 @@ private Q_SLOTS:
         QCOMPARE(SettingsFile::directory(), dir.path() + u'/');
         QCOMPARE(SettingsFile::path(), dir.path() + QStringLiteral("/Fluvano.qel"));
         SettingsFile::setDirectory({});
-        QCOMPARE(SettingsFile::directory(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator());
+        QCOMPARE(SettingsFile::directory(),
+            QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator());
     }
 
     void layoutOfTheFileImage()
@@ -387,8 +388,8 @@ private Q_SLOTS:
         if (defaults) programFiles << SettingsFile::fileName();
         if (marker) programFiles << SettingsFile::installationMarkerName();
         programFiles.sort();
-        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
-            programFiles);
+        QCOMPARE(
+            QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), programFiles);
         setMode(program, openFolder);
     }
 
