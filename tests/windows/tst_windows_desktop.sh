@@ -22,7 +22,7 @@ for tool in Xvfb openbox xdotool xprop xwd xclip od; do
 done
 
 work=$(mktemp -d)
-prefix=$(sed -n 's/^export WINEPREFIX="\${FLUVANO_WINEPREFIX:-\(.*\)}"$/\1/p' "$wine_run")
+prefix=${FLUVANO_WINEPREFIX:-$(sed -n 's/^export WINEPREFIX="\${FLUVANO_WINEPREFIX:-\(.*\)}"$/\1/p' "$wine_run")}
 xvfb_pid='' wm_pid='' app_pid=''
 stop_app() {
     [ -n "$app_pid" ] || return 0
@@ -54,6 +54,7 @@ check() { # description, expected, actual
 }
 fatal() {
     echo "FAIL: $*"
+    [ -s "$work/fluvano.log" ] && sed 's/^/fluvano.exe: /' "$work/fluvano.log"
     echo "$passes passed, $((failures + 1)) failed"
     exit 1
 }
@@ -74,6 +75,12 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 openbox >"$work/openbox.log" 2>&1 &
 wm_pid=$!
 poll sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || fatal "openbox did not start"
+
+# A Wine session started without a display (the offscreen tests) would keep
+# this program's windows off the X server: the test has the prefix to itself
+# (RUN_SERIAL), so it ends that session first.
+WINEPREFIX=$prefix wineserver -k 2>/dev/null
+WINEPREFIX=$prefix wineserver -w 2>/dev/null
 
 cmake --install "$build" --prefix "$work/Fluvano" >/dev/null || fatal "cmake --install"
 program=$work/Fluvano
