@@ -7,6 +7,9 @@
 # Exits 77 (skipped) without the Linux program to compare with.
 set -uo pipefail
 
+# The programs as a user starts them: the system's own platform, not the
+# offscreen one the Qt Test programs use.
+unset QT_QPA_PLATFORM
 build=$1
 wine_run=$2
 linux=$3

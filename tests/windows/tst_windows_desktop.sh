@@ -11,6 +11,9 @@
 # Exits 77 (skipped) when one of the X tools is not installed.
 set -uo pipefail
 
+# The programs as a user starts them: the system's own platform, not the
+# offscreen one the Qt Test programs use.
+unset QT_QPA_PLATFORM
 build=$1
 wine_run=$2
 
