@@ -51,9 +51,15 @@ build_qt() { # prefix
     local work=${XDG_CACHE_HOME:-$HOME/.cache}/fluvano/qt6-mingw-build
     echo "Building Qt for Windows into $prefix (about 45 minutes on two cores) ..."
     mkdir -p "$work"
-    if ! grep -rqs '^deb-src .*bookworm' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    if ! grep -rqsE '^deb-src .*bookworm|^Types:.*deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
         [ "$(id -u)" -eq 0 ] || { echo "Needs a deb-src entry for bookworm (as root)." >&2; exit 1; }
-        echo 'deb-src http://deb.debian.org/debian bookworm main' >/etc/apt/sources.list.d/fluvano-deb-src.list
+        if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+            # The deb822 entry of the Debian archive, for sources (same keyring).
+            sed -n '1,/^$/p' /etc/apt/sources.list.d/debian.sources | sed 's/^Types:.*/Types: deb-src/' \
+                >/etc/apt/sources.list.d/fluvano-deb-src.sources
+        else
+            echo 'deb-src http://deb.debian.org/debian bookworm main' >/etc/apt/sources.list.d/fluvano-deb-src.list
+        fi
         apt-get update -qq
     fi
     (cd "$work" && apt-get source --download-only qt6-base)
