@@ -27,6 +27,14 @@ namespace
 
     const QString OutputFailed = Console::outputFailed();
 
+#ifdef Q_OS_WIN
+    // fluvano.exe is a GUI program, which cmd.exe and PowerShell neither wait for nor show.
+    const QString ConsoleNote
+        = QStringLiteral("\nIn der Eingabeaufforderung (cmd, PowerShell): fluvano-cli [Optionen]\n");
+#else
+    const QString ConsoleNote;
+#endif
+
     // Qt's own options, which leave the window program as it is.
     constexpr const char* QtOptions[]
         = { "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
@@ -182,7 +190,8 @@ int run(int argc, char* argv[])
         options.pdf, options.csv });
     if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
     if (parser.isSet(options.help))
-        return write(stdout, helpText(catalogue) + CircuitCommand::helpText()) ? AllComputed : failure(OutputFailed);
+        return write(stdout, helpText(catalogue) + CircuitCommand::helpText() + ConsoleNote) ? AllComputed
+                                                                                             : failure(OutputFailed);
     if (const QString problem = usageProblem(parser, options); !problem.isEmpty()) return usageError(problem);
 
     SettingsRecord settings {};

@@ -1,13 +1,17 @@
 #include "app/Application.h"
 #include "app/CircuitCommand.h"
 #include "app/CommandLine.h"
+#include "app/CommandLineProcess.h"
 #include "forms/main/TForm1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    if (CommandLine::requested(argc, argv)) return CommandLine::run(argc, argv);
+    if (CommandLine::requested(argc, argv)) {
+        prepareCommandLineProcess();
+        return CommandLine::run(argc, argv);
+    }
 
     QApplication application(argc, argv);
     setUpApplication(application);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -40,11 +41,34 @@ namespace
         return image;
     }
 
+    // Ends the folder with the separator its path already uses (Qt's "/" or
+    // the native one), the native one when it has none.
     QString withTrailingSeparator(QString directory)
     {
-        const QChar separator = QDir::separator();
-        if (!directory.endsWith(separator) && !directory.endsWith(u'/')) directory += separator;
-        return directory;
+        const QChar native = QDir::separator();
+        if (directory.endsWith(native) || directory.endsWith(u'/')) return directory;
+        return directory + (directory.contains(native) ? native : directory.contains(u'/') ? u'/' : native);
+    }
+
+    // The folder of the per-user file: %APPDATA%\Fluvano on Windows (the
+    // roaming profile; Qt's generic configuration folder there is the local
+    // one), <config>/fluvano elsewhere.
+    QString userFolderName()
+    {
+#ifdef Q_OS_WIN
+        return QStringLiteral("Fluvano");
+#else
+        return QStringLiteral("fluvano");
+#endif
+    }
+
+    QString userConfigDirectory()
+    {
+#ifdef Q_OS_WIN
+        const QString roaming = qEnvironmentVariable("APPDATA");
+        if (!roaming.isEmpty()) return QDir::fromNativeSeparators(roaming);
+#endif
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     }
 
     bool canCreateFilesIn(const QString& directory)
@@ -65,6 +89,11 @@ QString fileName()
     return QStringLiteral("Fluvano.qel");
 }
 
+QString installationMarkerName()
+{
+    return QStringLiteral("Fluvano.installed");
+}
+
 QString Location::readPath() const
 {
     if (defaultsPath.isEmpty() || QFile::exists(writePath) || !QFile::exists(defaultsPath)) return writePath;
@@ -74,8 +103,10 @@ QString Location::readPath() const
 Location locate(const QString& programDirectory, const QString& configDirectory)
 {
     const QString program = withTrailingSeparator(QDir::toNativeSeparators(programDirectory));
-    if (configDirectory.isEmpty() || canCreateFilesIn(program)) return { program, program + fileName(), {}, false };
-    const QString user = withTrailingSeparator(QDir::toNativeSeparators(configDirectory + QStringLiteral("/fluvano")));
+    const bool installed = QFileInfo::exists(program + installationMarkerName());
+    if (configDirectory.isEmpty() || (!installed && canCreateFilesIn(program)))
+        return { program, program + fileName(), {}, false };
+    const QString user = withTrailingSeparator(QDir::toNativeSeparators(configDirectory + u'/' + userFolderName()));
     return { user, user + fileName(), program + fileName(), true };
 }
 
@@ -84,8 +115,7 @@ Location location()
     if (!decided()) {
         const Override& where = pointedTo();
         if (where.directory.isEmpty())
-            decided() = locate(QCoreApplication::applicationDirPath(),
-                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+            decided() = locate(QCoreApplication::applicationDirPath(), userConfigDirectory());
         else if (where.configDirectory.isEmpty())
             decided() = Location { where.directory, where.directory + fileName(), {}, false };
         else

@@ -7,16 +7,20 @@
 
 // The settings file "Fluvano.qel": one 164-byte record.
 //
-// Where it lives: beside the executable when the user may create files in
-// the executable's folder (a portable copy, a build folder, an install into a
-// folder the user owns). Otherwise (an install owned by root, a read-only
-// image) every save goes to the user's own <config>/fluvano/Fluvano.qel, and
-// until that file exists the file beside the executable is read as the
-// installation's defaults.
+// Where it lives: beside the executable in a portable copy (a build folder, a
+// copy on a stick, an unpacked zip) where the user may create files. An
+// installation (the installer, the Debian package, any `cmake --install`)
+// says so with the file "Fluvano.installed" beside the executable; there, as
+// in a portable copy the user cannot write into (a read-only image), every
+// save goes to the user's own file (<config>/fluvano/Fluvano.qel, on Windows
+// %APPDATA%\Fluvano\Fluvano.qel), and until that file exists the file beside
+// the executable is read as the installation's defaults. An installation's
+// folder is never written, whoever runs the program.
 namespace SettingsFile
 {
 
 QString fileName();
+QString installationMarkerName(); // "Fluvano.installed"
 
 struct Location {
     QString directory; // where the program expects the file, with trailing separator
@@ -29,9 +33,9 @@ struct Location {
 };
 
 // Decides the location for an executable in programDirectory and a user whose
-// configuration folder is configDirectory ($XDG_CONFIG_HOME). The program
-// folder counts as writable when a file can be created in it, as the atomic
-// save needs.
+// configuration folder is configDirectory ($XDG_CONFIG_HOME, %APPDATA%). A
+// portable folder counts as writable when a file can be created in it, as
+// the atomic save needs.
 Location locate(const QString& programDirectory, const QString& configDirectory);
 
 // The location in use, decided once (again after setDirectory).

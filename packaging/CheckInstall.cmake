@@ -3,10 +3,13 @@
 # the program folder with the standard settings file, the link in bin, the
 # desktop entry and icons by name, the metainfo and the documents; validates
 # entry and metainfo when desktop-file-utils and appstream are installed;
-# starts the program as the entry does; installs again over a changed
-# settings file, which must be kept. As root it then installs into a
-# root-owned prefix and, as the ordinary user "nobody", saves settings with
-# PROBE (which reads and writes them as the program does).
+# starts the program as the entry does; saves settings with PROBE (which
+# reads and writes them as the program does) as the user running the check,
+# root included: the installation states itself (Fluvano.installed), so the
+# save goes to the user's configuration folder and the program folder stays
+# as installed; installs again over a changed settings file, which must be
+# kept. As root it then installs into a root-owned prefix and saves settings
+# as the ordinary user "nobody".
 foreach(variable BUILD_DIR PREFIX APP_ID PROBE)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "${variable} not given")
@@ -74,6 +77,7 @@ check("EXISTS \"${settings}\"" "no settings file beside ${executable}")
 file(SIZE "${settings}" size)
 check("size EQUAL 164" "settings file of ${size} bytes")
 file(READ "${settings}" standard HEX)
+check("EXISTS \"${program_dir}/Fluvano.installed\"" "no Fluvano.installed beside ${executable}")
 
 foreach(tool desktop-file-validate appstreamcli)
   find_program(${tool}_path ${tool})
@@ -104,7 +108,34 @@ execute_process(COMMAND "${CMAKE_COMMAND}" -E env "PATH=${PREFIX}/bin:$ENV{PATH}
   TIMEOUT 30 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 check("result EQUAL 0 AND output MATCHES \"DN 25\"" "the installed program did not calculate (${result}):\n${output}")
 
-# Installing again keeps the settings file of a portable install.
+# Whoever runs an installed copy, root or the owner of the folder, saves to
+# their own configuration folder; the installation stays as it was.
+get_filename_component(probe_name "${PROBE}" NAME)
+file(GLOB program_files "${program_dir}/*")
+file(COPY "${PROBE}" DESTINATION "${program_dir}")
+set(config "${PREFIX}-config")
+file(REMOVE_RECURSE "${config}")
+function(probe out result)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env "XDG_CONFIG_HOME=${config}" "${program_dir}/${probe_name}" ${ARGN}
+    TIMEOUT 30 RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  string(STRIP "${output}" output)
+  set(${out} "${output}" PARENT_SCOPE)
+  set(${result} "${code}" PARENT_SCOPE)
+endfunction()
+probe(output result show)
+check("result EQUAL 0 AND output STREQUAL \"${settings} 100\"" "first start of the installed copy read: ${output}")
+probe(output result save 150)
+check("result EQUAL 0 AND output STREQUAL \"${config}/fluvano/Fluvano.qel\"" "save of the installed copy: ${output}")
+probe(output result show)
+check("result EQUAL 0 AND output STREQUAL \"${config}/fluvano/Fluvano.qel 150\"" "after a restart: ${output}")
+file(READ "${settings}" after HEX)
+check("after STREQUAL standard" "the installed copy changed the installation's Fluvano.qel")
+file(REMOVE "${program_dir}/${probe_name}")
+file(GLOB program_files_after "${program_dir}/*")
+check("program_files_after STREQUAL program_files" "the program folder changed: ${program_files_after}")
+file(REMOVE_RECURSE "${config}")
+
+# Installing again keeps the settings file of the installation.
 file(WRITE "${settings}" "not the standard record, but the user's own file ... padded to be long enough for it")
 file(READ "${settings}" changed HEX)
 install_build("${PREFIX}")

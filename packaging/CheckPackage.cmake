@@ -33,6 +33,7 @@ foreach(expected
     "./usr/bin/fluvano -> ../lib/fluvano/fluvano"
     "./usr/lib/fluvano/fluvano"
     "./usr/lib/fluvano/Fluvano.qel"
+    "./usr/lib/fluvano/Fluvano.installed"
     "./usr/share/applications/${APP_ID}.desktop"
     "./usr/share/icons/hicolor/32x32/apps/${APP_ID}.png"
     "./usr/share/icons/hicolor/256x256/apps/${APP_ID}.png"

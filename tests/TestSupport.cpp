@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFont>
 #include <QWidget>
 
 TestEnvironment::TestEnvironment()
@@ -104,4 +106,15 @@ void muteOffscreenRaiseWarnings()
 void unmuteOffscreenRaiseWarnings()
 {
     qInstallMessageHandler(previousHandler);
+}
+
+void useOffscreenFonts()
+{
+#ifdef Q_OS_WIN
+    const QString windows = qEnvironmentVariable("WINDIR");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") && !windows.isEmpty())
+        qputenv("QT_QPA_FONTDIR", QDir::toNativeSeparators(windows + QStringLiteral("/Fonts")).toLocal8Bit());
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+#endif
 }

@@ -58,11 +58,17 @@ QTimer* mainTimer(const TForm1& window, const char* name);
 void muteOffscreenRaiseWarnings();
 void unmuteOffscreenRaiseWarnings();
 
+// Qt's offscreen platform on Windows reads the font files of one folder
+// (QT_QPA_FONTDIR, else the system's fonts); where Arial and Courier New are
+// missing there (under Wine), their metric twins stand in.
+void useOffscreenFonts();
+
 // Main for a widget test: offscreen unless a platform is set, German texts.
 #define FLUVANO_TEST_MAIN(TestClass)                                                                                   \
     int main(int argc, char* argv[])                                                                                   \
     {                                                                                                                  \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");                   \
+        useOffscreenFonts();                                                                                           \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
         TestClass test;                                                                                                \

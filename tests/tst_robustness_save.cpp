@@ -9,11 +9,14 @@
 
 #include <random>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
+#endif
 
+#ifdef Q_OS_UNIX
 namespace
 {
 
@@ -37,6 +40,7 @@ void sleepMicroseconds(long microseconds)
 }
 
 } // namespace
+#endif
 
 class TestRobustnessSave : public QObject
 {
@@ -45,6 +49,10 @@ class TestRobustnessSave : public QObject
 private Q_SLOTS:
     void killedSavesLeaveAWholeRecord()
     {
+#ifndef Q_OS_UNIX
+        QSKIP("kills a forked copy of this process while it saves: needs fork(); the Windows save "
+              "(QSaveFile, replacing the file in one step) is checked failing in tst_settingsfile");
+#else
         TestEnvironment env;
         const SettingsRecord first = recordWithLimit(100);
         const SettingsRecord saved[] = { recordWithLimit(150), recordWithLimit(250) };
@@ -76,6 +84,7 @@ private Q_SLOTS:
         }
         // The children did save in the time they had.
         QVERIFY(seen.contains(1) || seen.contains(2));
+#endif
     }
 };
 

@@ -9,9 +9,11 @@
 #include <csignal>
 #include <limits>
 #include <cstring>
+#ifdef Q_OS_LINUX
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 namespace
 {
@@ -53,6 +55,7 @@ QByteArray patternedImage()
 // Root may create files in any folder; while one of these lives, file access
 // is checked as for the ordinary user "nobody" (this thread only).
 struct AsOrdinaryUser {
+#ifdef Q_OS_LINUX
     const bool root = geteuid() == 0;
     static void checkFilesAs(unsigned id)
     {
@@ -67,7 +70,17 @@ struct AsOrdinaryUser {
     {
         if (root) checkFilesAs(0);
     }
+#else
+    AsOrdinaryUser() { }
+#endif
 };
+
+// The per-user folder under the configuration folder.
+#ifdef Q_OS_WIN
+const QString userFolder = QStringLiteral("Fluvano");
+#else
+const QString userFolder = QStringLiteral("fluvano");
+#endif
 
 void setMode(const QString& path, QFile::Permissions permissions)
 {
@@ -102,7 +115,8 @@ private Q_SLOTS:
         QCOMPARE(SettingsFile::directory(), dir.path() + u'/');
         QCOMPARE(SettingsFile::path(), dir.path() + QStringLiteral("/Fluvano.qel"));
         SettingsFile::setDirectory({});
-        QCOMPARE(SettingsFile::directory(), QCoreApplication::applicationDirPath() + u'/');
+        QCOMPARE(SettingsFile::directory(),
+            QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator());
     }
 
     void layoutOfTheFileImage()
@@ -234,6 +248,18 @@ private Q_SLOTS:
         const QByteArray original = patternedImage();
         writeBytes(path(), original);
 
+#ifdef Q_OS_WIN
+        // Another program holds the file open (a second program reading it, a
+        // virus scanner): the new record cannot replace it.
+        QFile holder(path());
+        QVERIFY(holder.open(QIODevice::ReadOnly));
+        SettingsRecord record {};
+        record.applyStandardValues(false);
+        const SettingsFile::WriteResult written = SettingsFile::write(record);
+        holder.close();
+        QVERIFY(!written);
+        QVERIFY(!written.reason.isEmpty());
+#elif defined(Q_OS_LINUX)
         // Let the disk "fill up" after 100 bytes: the write of the new record fails half-way.
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit previous {};
@@ -249,6 +275,9 @@ private Q_SLOTS:
 
         QVERIFY(!written);
         QCOMPARE(written.reason, qt_error_string(EFBIG));
+#else
+        QSKIP("needs a file size limit (Linux) or a file held open (Windows)");
+#endif
         QCOMPARE(readBytes(path()), original);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { SettingsFile::fileName() });
     }
@@ -316,40 +345,54 @@ private Q_SLOTS:
         QCOMPARE(record.manualOverride, 0);
     }
 
-    // Portable when a file can be created beside the executable, else the
-    // user's own file, falling back to the installation's defaults for reading.
+    // Portable when a file can be created beside the executable and no
+    // installation marker is there, else the user's own file, falling back to
+    // the installation's defaults for reading.
     void location_data()
     {
+        QTest::addColumn<bool>("marker"); // Fluvano.installed beside the executable
         QTest::addColumn<bool>("programWritable");
         QTest::addColumn<bool>("defaults"); // a file beside the executable
         QTest::addColumn<bool>("userFile"); // <config>/fluvano/Fluvano.qel
         QTest::addColumn<QString>("folder"); // where saves go and the read-error message points
         QTest::addColumn<QString>("readFrom");
-        QTest::newRow("portable, a user file is ignored") << true << true << true << "program"
+        QTest::newRow("portable, a user file is ignored") << false << true << true << true << "program"
                                                           << "program";
-        QTest::newRow("portable, first start") << true << false << false << "program"
+        QTest::newRow("portable, first start") << false << true << false << false << "program"
                                                << "program";
         // The file beside the executable is writable, its folder is not: the atomic save needs the folder.
-        QTest::newRow("installed, first start reads the defaults") << false << true << false << "user"
+        QTest::newRow("read-only copy, first start reads the defaults") << false << false << true << false << "user"
+                                                                        << "program";
+        QTest::newRow("read-only copy, the user has saved") << false << false << true << true << "user"
+                                                            << "user";
+        QTest::newRow("read-only copy, no file anywhere") << false << false << false << false << "user"
+                                                          << "user";
+        // An installation is never written, even where its folder is writable (root, an Administrator).
+        QTest::newRow("installed, first start reads the defaults") << true << true << true << false << "user"
                                                                    << "program";
-        QTest::newRow("installed, the user has saved") << false << true << true << "user"
+        QTest::newRow("installed, the user has saved") << true << true << true << true << "user"
                                                        << "user";
-        QTest::newRow("installed, no file anywhere") << false << false << false << "user"
+        QTest::newRow("installed, no file anywhere") << true << true << false << false << "user"
                                                      << "user";
     }
     void location()
     {
+        QFETCH(bool, marker);
         QFETCH(bool, programWritable);
         QFETCH(bool, defaults);
         QFETCH(bool, userFile);
         QFETCH(QString, folder);
         QFETCH(QString, readFrom);
+#ifndef Q_OS_UNIX
+        if (!programWritable) QSKIP("permission bits do not close a folder here");
+#endif
         QTemporaryDir root;
         setMode(root.path(), openFolder);
-        const QString program = root.path() + QStringLiteral("/lib/fluvano/");
+        const QString program = QDir::toNativeSeparators(root.path() + QStringLiteral("/lib/fluvano/"));
         const QString config = root.path() + QStringLiteral("/config");
-        const QString user = config + QStringLiteral("/fluvano/");
+        const QString user = QDir::toNativeSeparators(config + u'/' + userFolder + u'/');
         QVERIFY(QDir().mkpath(program) && QDir().mkpath(user));
+        if (marker) writeBytes(program + SettingsFile::installationMarkerName(), "installed\n");
         if (defaults) {
             writeBytes(program + SettingsFile::fileName(), patternedImage());
             setMode(program + SettingsFile::fileName(), readWrite);
@@ -370,8 +413,12 @@ private Q_SLOTS:
         QCOMPARE(SettingsFile::readPath(),
             (readFrom == QStringLiteral("program") ? program : user) + SettingsFile::fileName());
         // The probe leaves nothing behind.
-        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            defaults ? QStringList { SettingsFile::fileName() } : QStringList {});
+        QStringList programFiles;
+        if (defaults) programFiles << SettingsFile::fileName();
+        if (marker) programFiles << SettingsFile::installationMarkerName();
+        programFiles.sort();
+        QCOMPARE(
+            QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), programFiles);
         setMode(program, openFolder);
     }
 
@@ -381,14 +428,10 @@ private Q_SLOTS:
     {
         QTemporaryDir program;
         writeBytes(program.path() + u'/' + SettingsFile::fileName(), patternedImage());
-        const QString user = dir.path() + QStringLiteral("/fluvano/Fluvano.qel");
+        writeBytes(program.path() + u'/' + SettingsFile::installationMarkerName(), "installed\n");
+        const QString user = QDir::toNativeSeparators(dir.path() + u'/' + userFolder + QStringLiteral("/Fluvano.qel"));
         SettingsFile::setDirectory(program.path(), dir.path());
-        setMode(program.path(), closedFolder);
-        {
-            AsOrdinaryUser nobody;
-            QVERIFY(SettingsFile::location().perUser);
-        }
-        setMode(program.path(), openFolder);
+        QVERIFY(SettingsFile::location().perUser);
         SettingsRecord record {};
         QCOMPARE(SettingsFile::read(record), SettingsFile::ReadResult::Ok);
         QCOMPARE(image(record), patternedImage());
