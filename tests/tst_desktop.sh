@@ -31,42 +31,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-passes=0
-check() { # description, expected, actual
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-        echo "PASS: $1"
-    else
-        failures=$((failures + 1))
-        echo "FAIL: $1: expected \"$2\", got \"$3\""
-    fi
-}
-fatal() {
-    echo "FAIL: $*"
-    echo "$passes passed, $((failures + 1)) failed"
-    exit 1
-}
-
-# Polls a command every 0.1 s until it succeeds, for at most 10 s.
-poll() {
-    local n
-    for n in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# A display number of its own: the server picks a free one and reports it.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-poll test -s "$work/display" || fatal "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-
-openbox >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-poll sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || fatal "openbox did not start"
+. "$(dirname "$0")/support/checks.sh"
+start_x_session
 
 # A portable copy: the settings file beside the executable, start and end
 # windows shown (standard values).
@@ -241,5 +207,4 @@ check_active "main window under a dark theme" "$main"
 check "window face under a dark theme" "240,240,240" "$(pixel "$main" 5 5)"
 check "heat output field under a dark theme" "255,255,255" "$(pixel "$main" 165 28)"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

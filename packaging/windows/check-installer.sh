@@ -16,17 +16,7 @@ program="$prefix/drive_c/Program Files/Fluvano"
 menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Fluvano.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Fluvano'
 
-failures=0
-passes=0
-check() { # description, expected, actual
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-        echo "PASS: $1"
-    else
-        failures=$((failures + 1))
-        echo "FAIL: $1: expected \"$2\", got \"$3\""
-    fi
-}
+. "$(dirname "$0")/../../tests/support/checks.sh"
 wine_do() {
     "$wine_run" "$@"
     WINEPREFIX=$prefix wineserver -w
@@ -77,5 +67,4 @@ check "uninstalled: no .fluvano association" "" \
 check "uninstalled: the user's settings stay" "$saved" "$(sha256sum <"$user_dir/Fluvano.qel" 2>/dev/null)"
 rm -rf "$user_dir"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -22,17 +22,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-failures=0
-passes=0
-check() { # description, expected, actual
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-        echo "PASS: $1"
-    else
-        failures=$((failures + 1))
-        echo "FAIL: $1: expected \"$2\", got \"$3\""
-    fi
-}
+. "$(dirname "$0")/../support/checks.sh"
 same_bytes() { # description, linux file, windows file
     if cmp -s <(tr -d '\r' <"$2") <(tr -d '\r' <"$3"); then
         passes=$((passes + 1))
@@ -82,5 +72,4 @@ run_both "usage error" --heat-output 10
 check "--help names fluvano-cli" "yes" "$(grep -q 'fluvano-cli' "$work/help.out" && echo yes || echo no)"
 check "--help keeps its umlauts" "yes" "$(grep -q 'gewählte Innen-Nennweite' "$work/help.out" && echo yes || echo no)"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

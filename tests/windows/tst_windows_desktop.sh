@@ -44,40 +44,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-passes=0
-check() { # description, expected, actual
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-        echo "PASS: $1"
-    else
-        failures=$((failures + 1))
-        echo "FAIL: $1: expected \"$2\", got \"$3\""
-    fi
-}
-fatal() {
-    echo "FAIL: $*"
+. "$(dirname "$0")/../support/checks.sh"
+fatal_details() {
     [ -s "$work/fluvano.log" ] && sed 's/^/fluvano.exe: /' "$work/fluvano.log"
-    echo "$passes passed, $((failures + 1)) failed"
-    exit 1
 }
-# Polls a command every 0.2 s until it succeeds, for at most 30 s (Wine starts slowly).
-poll() {
-    local n
-    for n in $(seq 150); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-poll test -s "$work/display" || fatal "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-poll sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || fatal "openbox did not start"
+# Wine starts slowly: at most 30 s.
+poll_tries=150
+poll_interval=0.2
+start_x_session
 
 # A Wine session started without a display (the offscreen tests) would keep
 # this program's windows off the X server: the test has the prefix to itself
@@ -165,5 +139,4 @@ check "installed: the program folder's standard values untouched" "$standard" "$
 check "installed: nothing added to the program folder" "$before" "$(ls -l --time-style=+%s.%N "$program" | sha256sum)"
 rm -f "$user_settings"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish
