@@ -93,21 +93,12 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
     }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
 
+    // The typed columns show what was typed; the material by its caption.
+    if (column == Material) return appState().catalogue.caption(s.material);
+    if (isEditable(column)) return data(index, Qt::EditRole);
     switch (column) {
     case Number:
         return index.row() + 1;
-    case Name:
-        return s.name;
-    case HeatOutput:
-        return s.heatOutput;
-    case Length:
-        return s.length;
-    case Zeta:
-        return s.zeta;
-    case Material:
-        return appState().catalogue.caption(s.material);
-    case InnerDiameter:
-        return s.innerDiameter;
     case RunningTotal:
         return r.empty ? QString() : Circuit::pascal(running_[std::size_t(index.row())]);
     default:
