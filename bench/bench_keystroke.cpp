@@ -2,9 +2,9 @@
 // key filter, change event, completeness check, calculation, result panels.
 #include "Targets.h"
 #include "core/AppState.h"
-#include "widgets/MessageBoxes.h"
-#include "forms/main/TForm1.h"
 #include "core/SettingsFile.h"
+#include "forms/main/TForm1.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/SettingsRecord.h"
 #include "core/CalcState.h"
 #include "core/PipeCatalogue.h"
+#include "core/SettingsRecord.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/SettingsRecord.h"
 #include "core/PipeCatalogue.h"
+#include "core/SettingsRecord.h"
 
 #include <QString>
 #include <QStringList>

@@ -21,8 +21,7 @@ class FileWatcher : public QObject
     Q_OBJECT
 
 public:
-    FileWatcher(const QString& path, std::function<QByteArray()> own, QObject* parent = nullptr,
-        qint64 recordSize = 0);
+    FileWatcher(const QString& path, std::function<QByteArray()> own, QObject* parent = nullptr, qint64 recordSize = 0);
 
     QString filePath() const { return path_; }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/SettingsRecord.h"
 #include "core/CalcState.h"
 #include "core/Calculation.h"
 #include "core/PipeCatalogue.h"
+#include "core/SettingsRecord.h"
 
 #include <QList>
 #include <QString>

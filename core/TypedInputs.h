@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/SettingsRecord.h"
 #include "core/CalcState.h"
 #include "core/PipeCatalogue.h"
 #include "core/ResultText.h"
+#include "core/SettingsRecord.h"
 
 #include <QString>
 

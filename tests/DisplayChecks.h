@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/FormLook.h"
 #include "forms/main/TForm1.h"
+#include "widgets/FormLook.h"
 
 #include <QAbstractButton>
 #include <QLabel>

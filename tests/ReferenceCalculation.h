@@ -4,11 +4,11 @@
 // own: ten Colebrook iterations every time, and each pipe's inner-diameter
 // text read anew in every walk. Shared by the identity test and the benchmark.
 
-#include "core/SettingsRecord.h"
 #include "core/CalcState.h"
 #include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "core/PipeCatalogue.h"
+#include "core/SettingsRecord.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include "core/AppState.h"
-#include "forms/main/TForm1.h"
 #include "core/SettingsFile.h"
+#include "forms/main/TForm1.h"
 #include "widgets/Links.h"
 
 #include <QApplication>

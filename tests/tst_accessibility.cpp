@@ -3,14 +3,14 @@
 // order, every accelerator, and readable colours when the desktop is dark.
 #include "TestSupport.h"
 
-#include "core/AppState.h"
 #include "app/Application.h"
-#include "widgets/FocusFrame.h"
-#include "forms/main/TForm1.h"
+#include "core/AppState.h"
 #include "forms/constants/TForm2.h"
 #include "forms/info/TForm4.h"
 #include "forms/info/TForm5.h"
+#include "forms/main/TForm1.h"
 #include "forms/series/TForm8.h"
+#include "widgets/FocusFrame.h"
 
 #include <QAccessible>
 #include <QApplication>

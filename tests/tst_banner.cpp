@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include "core/AppState.h"
-#include "widgets/FormLook.h"
 #include "forms/main/TForm1.h"
+#include "widgets/FormLook.h"
 #include "widgets/Links.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
 #include "core/AppState.h"
-#include "forms/main/TForm1.h"
 #include "core/SettingsFile.h"
 #include "forms/constants/TForm2.h"
+#include "forms/main/TForm1.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,13 +1,13 @@
 #include "TestSupport.h"
 
 #include "core/AppState.h"
-#include "widgets/FormLook.h"
-#include "forms/main/TForm1.h"
 #include "core/SettingsFile.h"
-#include "widgets/Links.h"
 #include "forms/info/TForm3.h"
 #include "forms/info/TForm4.h"
 #include "forms/info/TForm5.h"
+#include "forms/main/TForm1.h"
+#include "widgets/FormLook.h"
+#include "widgets/Links.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
 #include "core/AppState.h"
-#include "widgets/FormLook.h"
-#include "forms/main/TForm1.h"
-#include "forms/constants/TForm2.h"
 #include "core/Calculation.h"
+#include "forms/constants/TForm2.h"
+#include "forms/main/TForm1.h"
+#include "widgets/FormLook.h"
 
 #include <QApplication>
 #include <QClipboard>

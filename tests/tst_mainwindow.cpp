@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 
-#include "core/AppState.h"
 #include "app/Application.h"
-#include "forms/main/TForm1.h"
-#include "forms/constants/Settings.h"
+#include "core/AppState.h"
 #include "core/SettingsFile.h"
+#include "forms/constants/Settings.h"
 #include "forms/constants/TForm2.h"
-#include "widgets/Links.h"
 #include "forms/info/TForm4.h"
 #include "forms/info/TForm5.h"
+#include "forms/main/TForm1.h"
+#include "widgets/Links.h"
 
 #include <QAbstractButton>
 #include <QApplication>

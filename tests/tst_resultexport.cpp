@@ -5,11 +5,11 @@
 #include "TestSupport.h"
 
 #include "core/AppState.h"
-#include "widgets/FormLook.h"
-#include "forms/main/TForm1.h"
 #include "core/PipeOverview.h"
 #include "forms/main/ResultActions.h"
+#include "forms/main/TForm1.h"
 #include "forms/overview/TForm6.h"
+#include "widgets/FormLook.h"
 
 #include <QClipboard>
 #include <QMenu>

@@ -6,9 +6,9 @@
 #include "TestSupport.h"
 
 #include "core/AppState.h"
-#include "forms/main/TForm1.h"
-#include "forms/constants/TForm2.h"
 #include "core/Calculation.h"
+#include "forms/constants/TForm2.h"
+#include "forms/main/TForm1.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -6,11 +6,11 @@
 #include "TestSupport.h"
 
 #include "core/AppState.h"
-#include "forms/main/TForm1.h"
-#include "forms/constants/Settings.h"
-#include "core/SettingsFile.h"
-#include "forms/constants/TForm2.h"
 #include "core/Calculation.h"
+#include "core/SettingsFile.h"
+#include "forms/constants/Settings.h"
+#include "forms/constants/TForm2.h"
+#include "forms/main/TForm1.h"
 
 #include <QFile>
 

@@ -7,8 +7,8 @@
 
 #include <cerrno>
 #include <csignal>
-#include <limits>
 #include <cstring>
+#include <limits>
 #ifdef Q_OS_LINUX
 #include <sys/fsuid.h>
 #include <sys/resource.h>

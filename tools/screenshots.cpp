@@ -4,16 +4,16 @@
 // editor and the section window with a small circuit, all with the standard
 // settings and the built-in series. scripts/screenshots.sh runs it.
 //   fluvano-screenshots OUTPUT_DIRECTORY
-#include "core/AppState.h"
 #include "app/Application.h"
-#include "widgets/MessageBoxes.h"
-#include "forms/main/TForm1.h"
+#include "core/AppState.h"
 #include "core/SettingsFile.h"
 #include "forms/constants/TForm2.h"
+#include "forms/main/TForm1.h"
 #include "forms/overview/TForm6.h"
 #include "forms/sections/SectionModel.h"
 #include "forms/sections/TForm7.h"
 #include "forms/series/TForm8.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,10 +1,10 @@
 #include "forms/constants/TForm2.h"
 
 #include "core/AppState.h"
+#include "core/NumberText.h"
+#include "forms/constants/Settings.h"
 #include "widgets/FormLook.h"
 #include "widgets/MessageBoxes.h"
-#include "forms/constants/Settings.h"
-#include "core/NumberText.h"
 #include "widgets/NumericKeys.h"
 
 #include <QKeyEvent>

@@ -1,11 +1,10 @@
 #include "forms/info/TForm3.h"
 
 #include "core/AppState.h"
-#include "widgets/FormLook.h"
 #include "forms/constants/Settings.h"
+#include "widgets/FormLook.h"
 #include "widgets/LinkLabels.h"
 #include "widgets/Links.h"
-
 
 TForm3::TForm3(QWidget* parent)
     : QWidget(parent, Qt::Window)

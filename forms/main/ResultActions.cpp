@@ -3,12 +3,12 @@
 #include "forms/main/ResultActions.h"
 
 #include "core/AppState.h"
-#include "widgets/MessageBoxes.h"
-#include "forms/main/TForm1.h"
 #include "core/NumberText.h"
 #include "core/PipeOverview.h"
-#include "report/ResultSheet.h"
+#include "forms/main/TForm1.h"
 #include "forms/overview/TForm6.h"
+#include "report/ResultSheet.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -2,10 +2,10 @@
 #include "forms/main/TForm1.h"
 
 #include "core/AppState.h"
-#include "widgets/FocusFrame.h"
-#include "widgets/FormLook.h"
 #include "core/NumberText.h"
 #include "core/ResultText.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/FormLook.h"
 
 namespace
 {

@@ -2,9 +2,9 @@
 
 #include "ui_TForm1.h"
 
-#include "core/SettingsRecord.h"
 #include "core/CalcState.h"
 #include "core/ResultText.h"
+#include "core/SettingsRecord.h"
 
 #include <QPointer>
 #include <QWidget>

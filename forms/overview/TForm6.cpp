@@ -1,7 +1,7 @@
 #include "forms/overview/TForm6.h"
 
-#include "widgets/FormLook.h"
 #include "core/ResultText.h"
+#include "widgets/FormLook.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
