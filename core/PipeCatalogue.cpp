@@ -91,6 +91,7 @@ void PipeCatalogue::fill()
 {
     for (int m = 1; m <= MaterialCount; ++m)
         write(m, standardSeries(m));
+    ++revision_;
 }
 
 void PipeCatalogue::write(int m, const Series& series)
@@ -120,7 +121,9 @@ PipeCatalogue::Series PipeCatalogue::series(int m) const
 
 void PipeCatalogue::setSeries(int m, const Series& series)
 {
-    if (editable(m)) write(m, series);
+    if (!editable(m)) return;
+    write(m, series);
+    ++revision_;
 }
 
 QString PipeCatalogue::designation(int m, int i) const

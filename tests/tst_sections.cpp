@@ -100,6 +100,17 @@ private Q_SLOTS:
         main->DatenVollstaendig();
         QCOMPARE(model->index(0, SectionModel::Gradient).data(Qt::BackgroundRole).value<QBrush>().color(),
             QColor(255, 0, 0));
+        // and a new series of the row's material, as the series editor saves it.
+        appState().settings.rMax = 100;
+        model->setData(model->index(0, SectionModel::Material), 7);
+        main->DatenVollstaendig();
+        QVERIFY(model->index(0, SectionModel::Pipe).data().toString() != QStringLiteral("99x1"));
+        PipeCatalogue::Series series = appState().catalogue.series(7);
+        series.pipes = { { QStringLiteral("99x1"), QStringLiteral("97") } };
+        appState().catalogue.setSeries(7, series);
+        main->DatenVollstaendig();
+        QCOMPARE(model->index(0, SectionModel::Pipe).data().toString(), QStringLiteral("99x1"));
+        model->setData(model->index(0, SectionModel::Material), 1);
 
         // Insert, delete and undo by keyboard.
         grid->setFocus();

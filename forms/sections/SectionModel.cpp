@@ -179,19 +179,23 @@ void SectionModel::setSections(const QList<Circuit::Section>& sections)
 void SectionModel::setTemperatureDifference(const QString& text)
 {
     const QByteArray settings = image(appState().settings);
-    if (text == temperatureDifference_ && settings == settingsImage_) return;
+    if (text == temperatureDifference_ && settings == settingsImage_
+        && appState().catalogue.revision() == catalogueRevision_)
+        return;
     temperatureDifference_ = text;
     computeAll();
 }
 
 void SectionModel::constantsChanged()
 {
-    if (image(appState().settings) != settingsImage_) computeAll();
+    if (image(appState().settings) != settingsImage_ || appState().catalogue.revision() != catalogueRevision_)
+        computeAll();
 }
 
 void SectionModel::computeAll()
 {
     settingsImage_ = image(appState().settings);
+    catalogueRevision_ = appState().catalogue.revision();
     for (int r = 0; r < sections_.size(); ++r)
         computeRow(r);
     sumFrom(0);

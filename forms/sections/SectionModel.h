@@ -82,6 +82,7 @@ private:
     std::vector<long double> running_; // Σ Δp up to and including each row
     QString temperatureDifference_ = QStringLiteral("15");
     QByteArray settingsImage_; // the constants the rows were computed with
+    int catalogueRevision_ = -1; // and the catalogue
     int defaultMaterial_ = 1;
 
     void computeRow(int row);
