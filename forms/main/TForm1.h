@@ -70,7 +70,7 @@ class TForm7;
 // work on the result kept when Anzeigen shows it. A SettingsWatcher says when
 // another Fluvano saved the settings file; TForm1 takes that record over and
 // calculates again (settingsChangedOnDisk). Each window TForm1 opens comes to
-// the front with the keyboard; TForm2, TForm4, TForm5 and TForm6 are its tool
+// the front with the keyboard; TForm2 and TForm4 to TForm8 are its tool
 // windows, whose accelerators ActiveWindowAccelerators puts before TForm1's.
 // Message boxes and links go through seams (MessageBoxes,
 // Links::setUrlOpener) that tests replace.
