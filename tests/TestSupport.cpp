@@ -72,6 +72,14 @@ std::unique_ptr<TForm1> TestEnvironment::createMainWindow()
     return window;
 }
 
+std::unique_ptr<TForm1> TestEnvironment::showMainWindow()
+{
+    auto window = createMainWindow();
+    window->show();
+    if (!QTest::qWaitForWindowActive(window.get())) qWarning("the main window did not become active");
+    return window;
+}
+
 QTimer* mainTimer(const TForm1& window, const char* name)
 {
     auto* timer = window.findChild<QTimer*>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);

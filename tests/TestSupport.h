@@ -35,6 +35,8 @@ public:
     // A main window created with the timers stopped, so that no start window
     // or banner runs unless the test asks for it.
     std::unique_ptr<TForm1> createMainWindow();
+    // Such a window, shown and, once the window system says so, active.
+    std::unique_ptr<TForm1> showMainWindow();
 
     QList<MessageBoxes::Request> messages;
     QList<QUrl> openedUrls;

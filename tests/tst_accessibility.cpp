@@ -102,9 +102,8 @@ private Q_SLOTS:
     {
         env = std::make_unique<TestEnvironment>();
         env->writeStandardSettings(true, false);
-        w = env->createMainWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = env->showMainWindow();
+        QVERIFY(w->isActiveWindow());
     }
     void cleanup()
     {

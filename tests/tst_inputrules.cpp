@@ -29,9 +29,8 @@ private Q_SLOTS:
     {
         env = std::make_unique<TestEnvironment>();
         env->writeStandardSettings();
-        w = env->createMainWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = env->showMainWindow();
+        QVERIFY(w->isActiveWindow());
     }
     void cleanup()
     {

@@ -65,9 +65,8 @@ private Q_SLOTS:
     {
         env = std::make_unique<TestEnvironment>();
         env->writeStandardSettings();
-        w = env->createMainWindow();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = env->showMainWindow();
+        QVERIFY(w->isActiveWindow());
         type(w->Edit1, u"10"_s);
     }
     void cleanup()

@@ -157,4 +157,11 @@ void centerOnScreen(QWidget* window)
     window->move(frame.topLeft());
 }
 
+void present(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace FormLook

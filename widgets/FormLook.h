@@ -48,4 +48,9 @@ void fitToControls(QWidget* window, int border);
 // Centres a top-level window on its screen.
 void centerOnScreen(QWidget* window);
 
+// Brings a window that opens to the front with the keyboard, so that its
+// accelerators, Enter and typing work at once; its focused control is the
+// one it set itself.
+void present(QWidget* window);
+
 } // namespace FormLook

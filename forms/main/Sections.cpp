@@ -32,9 +32,7 @@ TForm7* TForm1::sectionWindow() const
 void TForm1::ActionTeilstreckenExecute()
 {
     if (!Form7) createSectionWindow();
-    Form7->show();
-    Form7->raise();
-    Form7->activateWindow();
+    FormLook::present(Form7);
     Form7->StringGrid1->setFocus();
 }
 

@@ -37,16 +37,6 @@ QTimer* makeTimer(QObject* owner, const char* name, int interval)
     return timer;
 }
 
-// Brings a window that opens to the front with the keyboard, so that its
-// accelerators, Enter and typing work at once; its focused control is the
-// one it set itself.
-void present(QWidget* window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 // The caption as a button's text, "&" before the first `letter` in it (any
 // case); an "&" of the caption itself stays a character.
 QString withAccelerator(QString caption, QChar letter)
@@ -157,7 +147,7 @@ void TForm1::ActionRohrsystemeExecute()
         Form8->showMaterial(PipeCatalogue::editable(material) ? material : PipeCatalogue::FirstEditable);
         Form8->move(frameGeometry().topLeft() + QPoint(40, 40));
     }
-    present(Form8);
+    FormLook::present(Form8);
 }
 
 void TForm1::seriesSaved()
@@ -219,7 +209,7 @@ void TForm1::Timer1Timer()
 void TForm1::Timer5Timer()
 {
     Timer5->stop();
-    present(createConstantsDialog());
+    FormLook::present(createConstantsDialog());
 }
 
 TForm2* TForm1::createConstantsDialog()
@@ -263,18 +253,18 @@ void TForm1::reloadSettings()
 void TForm1::Optionen_Aufruf()
 {
     if (appState().dialogInitialised && TForm2::current()) {
-        present(TForm2::current());
+        FormLook::present(TForm2::current());
         return;
     }
     TForm2* dialog = createConstantsDialog();
-    present(dialog);
+    FormLook::present(dialog);
     dialog->Startprozeduren();
 }
 
 void TForm1::SpeedButton1Click()
 {
     auto* window = new TForm3(this);
-    present(window);
+    FormLook::present(window);
     window->Startprozeduren();
 }
 
@@ -282,7 +272,7 @@ void TForm1::showStartWindow()
 {
     auto* window = new TForm4(this);
     connect(window, &TForm4::confirmed, Timer3, qOverload<>(&QTimer::start));
-    present(window);
+    FormLook::present(window);
 }
 
 void TForm1::showEndWindow()
@@ -290,7 +280,7 @@ void TForm1::showEndWindow()
     auto* window = new TForm5(this);
     connect(window, &TForm5::confirmed, Timer3, qOverload<>(&QTimer::start));
     connect(window, &TForm5::quitChosen, this, &TForm1::Beenden);
-    present(window);
+    FormLook::present(window);
 }
 
 TForm6* TForm1::createPipeOverview()
@@ -311,7 +301,7 @@ TForm6* TForm1::createPipeOverview()
 void TForm1::ActionRohruebersichtExecute()
 {
     if (!Form6) Form6 = createPipeOverview();
-    present(Form6);
+    FormLook::present(Form6);
     refreshPipeOverview();
     Form6->StringGrid1->setFocus();
 }
