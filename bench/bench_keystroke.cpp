@@ -67,7 +67,7 @@ struct Window {
         form->show();
         QCoreApplication::processEvents();
         form->Edit1->setText(QStringLiteral("10"));
-        if (appState().settingsFileError || messages != 0 || form->Panel1->text() != QStringLiteral("DN 25")
+        if (appState().settingsFileError() || messages != 0 || form->Panel1->text() != QStringLiteral("DN 25")
             || form->Panel2->text() != QStringLiteral("42,73"))
             fail("the worked example does not show DN 25 with R 42,73");
         qApp->installEventFilter(&paints);

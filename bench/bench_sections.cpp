@@ -26,8 +26,12 @@ struct Window {
     {
         resetAppState();
         AppState& state = appState();
-        state.settings.applyStandardValues(false);
-        state.catalogue.fill();
+        SettingsRecord settings {};
+        settings.applyStandardValues(false);
+        state.setSettings(settings);
+        PipeCatalogue catalogue;
+        catalogue.fill();
+        state.setCatalogue(catalogue);
         form = std::make_unique<TForm7>();
         model = form->model();
         form->followMainWindow(QStringLiteral("15"), 1);

@@ -91,7 +91,6 @@ void PipeCatalogue::fill()
 {
     for (int m = 1; m <= MaterialCount; ++m)
         write(m, standardSeries(m));
-    ++revision_;
 }
 
 void PipeCatalogue::write(int m, const Series& series)
@@ -123,7 +122,6 @@ void PipeCatalogue::setSeries(int m, const Series& series)
 {
     if (!editable(m)) return;
     write(m, series);
-    ++revision_;
 }
 
 QString PipeCatalogue::designation(int m, int i) const

@@ -72,10 +72,6 @@ public:
     static bool validMaterial(int m) { return m >= 1 && m <= MaterialCount; }
     static bool validSlot(int i) { return i >= 1 && i <= SlotCount; }
 
-    // Counts the changes of the contents, so that a copy of results can tell
-    // whether it is still the catalogue's.
-    int revision() const { return revision_; }
-
 private:
     struct Slot {
         QString designation;
@@ -88,7 +84,6 @@ private:
         std::array<Slot, SlotCount> slots;
     };
     std::array<Material, MaterialCount> materials_;
-    int revision_ = 0;
 
     void write(int m, const Series& series);
 };

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/SettingsFile.h"
+#include "forms/constants/TForm2.h"
 #include "forms/main/TForm1.h"
 #include "widgets/Links.h"
 
@@ -14,6 +15,7 @@
 TestEnvironment::TestEnvironment()
 {
     resetAppState();
+    TForm2::shared() = {};
     QGuiApplication::clipboard()->clear(); // cut and paste work in the number fields
     SettingsFile::setDirectory(dir_.path());
     MessageBoxes::setHandler([this](QWidget*, const MessageBoxes::Request& request) { messages.append(request); });
@@ -43,6 +45,14 @@ TestEnvironment::~TestEnvironment()
     Links::setUrlOpener({});
     SettingsFile::setDirectory({});
     resetAppState();
+    TForm2::shared() = {};
+}
+
+void editSettings(const std::function<void(SettingsRecord&)>& edit)
+{
+    SettingsRecord record = appState().settings();
+    edit(record);
+    appState().setSettings(record);
 }
 
 QString TestEnvironment::directory() const

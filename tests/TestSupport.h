@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SettingsRecord.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QList>
@@ -8,6 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class TForm1;
@@ -51,6 +53,9 @@ private:
     QTemporaryDir dir_;
     QTimer watchdog_;
 };
+
+// Changes the shared settings record in memory, as a window would.
+void editSettings(const std::function<void(SettingsRecord&)>& edit);
 
 // One of the main window's timers, found by its object name ("Timer1" …).
 QTimer* mainTimer(const TForm1& window, const char* name);

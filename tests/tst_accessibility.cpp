@@ -289,18 +289,18 @@ private Q_SLOTS:
             QTRY_VERIFY(w->findChild<TForm5*>());
         } else if (effect == u"dialog saved") {
             QTRY_VERIFY(!tool);
-            QCOMPARE(appState().settings.roughnessAt(1), 0.5f);
+            QCOMPARE(appState().settings().roughnessAt(1), 0.5f);
         } else if (effect == u"dialog cancelled") {
             QTRY_VERIFY(!tool);
-            QCOMPARE(appState().settings.roughnessAt(1), 0.045f);
+            QCOMPARE(appState().settings().roughnessAt(1), 0.045f);
         } else if (effect == u"standard values") {
             QTRY_COMPARE(TForm2::current()->Edit11->text(), u"0,0450"_s);
         } else if (effect == u"start window confirmed" || effect == u"end window confirmed") {
             QTRY_VERIFY(!tool);
             QVERIFY(mainTimer(*w, "Timer3")->isActive());
-            QVERIFY(!appState().quitting);
+            QVERIFY(!w->quitting);
         } else if (effect == u"program quit") {
-            QTRY_VERIFY(appState().quitting);
+            QTRY_VERIFY(w->quitting);
         }
         if (what == u"checked" || what == u"focus") { // no window opened by the way
             QCOMPARE(QApplication::activeWindow(), active);

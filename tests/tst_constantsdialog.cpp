@@ -169,13 +169,13 @@ private Q_SLOTS:
         QVERIFY(SettingsFile::write(other, SettingsFile::path())); // not through this process's record
         if (!dialog.isEmpty()) {
             QTest::qWait(300);
-            QCOMPARE(appState().settings.rMax, 100.0f);
+            QCOMPARE(appState().settings().rMax, 100.0f);
             QCOMPARE(open->Edit8->text(), QStringLiteral("150"));
             QCOMPARE(mainWindow->Panel1->text(), QStringLiteral("DN 25"));
             open->BitBtn2->click();
         }
         QTRY_COMPARE(mainWindow->Panel1->text(), QStringLiteral("DN 32"));
-        QCOMPARE(appState().settings.rMax, 30.0f);
+        QCOMPARE(appState().settings().rMax, 30.0f);
         QVERIFY(env->messages.isEmpty());
     }
 
@@ -186,7 +186,7 @@ private Q_SLOTS:
         record.materialIndex = 5;
         TForm2* dialog = openOver(record);
         QVERIFY(dialog && dialog->isVisible());
-        QVERIFY(appState().dialogInitialised);
+        QVERIFY(TForm2::shared().dialogInitialised);
         const QRect main = mainWindow->frameGeometry();
         const QRect frame = dialog->frameGeometry();
         QCOMPARE(frame.top(), main.top() + 68);
@@ -218,11 +218,11 @@ private Q_SLOTS:
         record.manualOverride = std::uint8_t(override);
         record.hideStartWindow = 1;
         TForm2* dialog = openOver(record);
-        appState().settingsFileError = fileError;
+        appState().setSettingsFileError(fileError);
 
         dialog->BitBtn3->click();
 
-        const SettingsRecord& settings = appState().settings;
+        const SettingsRecord settings = appState().settings();
         QCOMPARE(int(settings.manualOverride), fileError ? override : 0);
         QCOMPARE(int(settings.hideStartWindow), 1);
         QCOMPARE(int(settings.temperatureIndex), 6);
@@ -248,8 +248,8 @@ private Q_SLOTS:
         QCOMPARE(dialog->Edit1->text(), QStringLiteral("998,3"));
         QCOMPARE(dialog->Edit2->text(), QStringLiteral("4182"));
         QCOMPARE(dialog->Edit3->text(), QStringLiteral("1,010"));
-        QCOMPARE(int(appState().settings.temperatureIndex), 3);
-        QCOMPARE(appState().settings.densityInUse, 983.2f);
+        QCOMPARE(int(appState().settings().temperatureIndex), 3);
+        QCOMPARE(appState().settings().densityInUse, 983.2f);
 
         dialog->BitBtn1->click();
         QCOMPARE(storedRecord().densityInUse, 998.3f);
@@ -287,16 +287,16 @@ private Q_SLOTS:
         QTest::mouseClick(dialog->CheckBox1, Qt::LeftButton);
         QVERIFY(dialog->Edit1->isEnabled());
         QVERIFY(!dialog->RadioButton6->isEnabled());
-        QCOMPARE(int(appState().settings.manualOverride), 1);
+        QCOMPARE(int(appState().settings().manualOverride), 1);
         dialog->Edit1->setText(QStringLiteral("1000,5"));
         QTest::mouseClick(dialog->CheckBox1, Qt::LeftButton);
-        QCOMPARE(int(appState().settings.manualOverride), 0);
+        QCOMPARE(int(appState().settings().manualOverride), 0);
         QVERIFY(!dialog->Edit1->isEnabled());
         QCOMPARE(dialog->Edit1->text(), QStringLiteral("1000,5"));
 
         dialog->BitBtn1->click();
         QVERIFY(!dialog->isVisible());
-        QVERIFY(!appState().dialogInitialised);
+        QVERIFY(!TForm2::shared().dialogInitialised);
         QCOMPARE(storedRecord().densityInUse, 1000.5f);
         QCOMPARE(int(storedRecord().manualOverride), 0);
 
@@ -339,7 +339,7 @@ private Q_SLOTS:
         QCOMPARE(env->messages[0].icon, QMessageBox::Warning);
         QCOMPARE(env->messages[0].caption, QStringLiteral("Eingabe überprüfen"));
         QCOMPARE(env->messages[0].text, InputErrorText);
-        SettingsRecord& settings = appState().settings;
+        SettingsRecord settings = appState().settings();
         QCOMPARE(int(settings.temperatureIndex), 4);
         QCOMPARE(int(settings.materialIndex), 3);
         SettingsRecord expectedOld = old;
@@ -347,8 +347,8 @@ private Q_SLOTS:
             QCOMPARE(*recordFields(settings)[i], i < bad ? newValues[i] : *recordFields(expectedOld)[i]);
         QCOMPARE(fileBytes(env->settingsPath()), before);
         QVERIFY(dialog->isVisible());
-        QVERIFY(appState().dialogInitialised);
-        QVERIFY(!appState().dialogInputError);
+        QVERIFY(TForm2::shared().dialogInitialised);
+        QVERIFY(!TForm2::shared().dialogInputError);
     }
 
     void shownRoundedAfterSave_data()
@@ -401,8 +401,8 @@ private Q_SLOTS:
         dialog->BitBtn2->click();
 
         QVERIFY(!dialog->isVisible());
-        QVERIFY(!appState().dialogInitialised);
-        QCOMPARE(appState().settings.rMax, 100.0f);
+        QVERIFY(!TForm2::shared().dialogInitialised);
+        QCOMPARE(appState().settings().rMax, 100.0f);
         QCOMPARE(storedRecord().rMax, 100000.0f);
         // 10 kW at 15 K in medium-weight threaded pipe with the standard limits: DN 25, 27,2 mm.
         QCOMPARE(appState().calc.selectedPipe, 4);
@@ -411,7 +411,7 @@ private Q_SLOTS:
         mainWindow->BitBtn2->click();
         QVERIFY(TForm2::current() != dialog);
         QCOMPARE(TForm2::current()->Edit8->text(), QStringLiteral("100000"));
-        QCOMPARE(appState().settings.rMax, 100000.0f);
+        QCOMPARE(appState().settings().rMax, 100000.0f);
     }
 
     void leftDialogIsNotKept_data()
@@ -440,7 +440,7 @@ private Q_SLOTS:
         dialog->Edit8->setText(QStringLiteral("123"));
         QVERIFY(dialog->close());
         QVERIFY(!dialog->isVisible());
-        QVERIFY(appState().dialogInitialised);
+        QVERIFY(TForm2::shared().dialogInitialised);
 
         mainWindow->BitBtn2->click();
         QCOMPARE(TForm2::current(), dialog);
@@ -471,7 +471,7 @@ private Q_SLOTS:
         QVERIFY(dialog->isVisible());
         QTest::keyClick(widget, Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
-        QVERIFY(!appState().dialogInitialised);
+        QVERIFY(!TForm2::shared().dialogInitialised);
         QCOMPARE(storedRecord().rMax, stored);
     }
 
@@ -496,7 +496,7 @@ private Q_SLOTS:
         mainWindow = env->createMainWindow();
         mainWindow->show();
         QCOMPARE(env->messages.size(), 1);
-        QVERIFY(appState().settingsFileError);
+        QVERIFY(appState().settingsFileError());
         QVERIFY(mainTimer(*mainWindow, "Timer5")->isActive());
         mainWindow->Edit1->setText(QStringLiteral("10"));
         QVERIFY(mainWindow->Panel2->text().isEmpty());
@@ -504,7 +504,7 @@ private Q_SLOTS:
         mainWindow->Timer5Timer();
         TForm2* dialog = TForm2::current();
         QVERIFY(dialog && dialog->isVisible());
-        QVERIFY(!appState().dialogInitialised);
+        QVERIFY(!TForm2::shared().dialogInitialised);
         const QStringList placeholders = texts(
             { "Edit1", "Edit1", "Edit1", "Edit11", "Edit4", "Edit4", "Edit14", "Edit4", "Edit4", "Edit8", "Edit8" });
         for (int i = 0; i < placeholders.size(); ++i)
@@ -530,9 +530,9 @@ private Q_SLOTS:
 
         QCOMPARE(env->messages.size(), 2);
         QVERIFY(sameBytes(storedRecord(), standardRecord()));
-        QVERIFY(!appState().settingsFileError);
+        QVERIFY(!appState().settingsFileError());
         QVERIFY(!dialog->isVisible());
-        QVERIFY(appState().resultsValid);
+        QVERIFY(mainWindow->resultsValid);
         QCOMPARE(appState().calc.selectedPipe, 4);
         QVERIFY(!mainWindow->Panel2->text().isEmpty());
     }

@@ -38,11 +38,12 @@ QByteArray image(const SettingsRecord& record)
 void loadSettings(TestEnvironment& env, int hideStart, int hideEnd)
 {
     env.writeStandardSettings();
-    SettingsRecord& record = appState().settings;
-    QCOMPARE(SettingsFile::read(record), SettingsFile::ReadResult::Ok);
-    record.hideStartWindow = std::uint8_t(hideStart);
-    record.hideEndWindow = std::uint8_t(hideEnd);
-    QVERIFY(SettingsFile::write(record));
+    QCOMPARE(appState().readSettings(), SettingsFile::ReadResult::Ok);
+    editSettings([&](SettingsRecord& record) {
+        record.hideStartWindow = std::uint8_t(hideStart);
+        record.hideEndWindow = std::uint8_t(hideEnd);
+    });
+    QVERIFY(appState().writeSettings());
 }
 
 template <typename Window> QList<Window*> windowsOf(TForm1& mainWindow)
@@ -125,8 +126,8 @@ private Q_SLOTS:
         QFETCH(bool, endTicked);
         TestEnvironment env;
         loadSettings(env, hideStart, hideEnd);
-        appState().settings.rMax = 123.0f; // not yet in the file
-        const QByteArray expected = image(appState().settings);
+        editSettings([&](SettingsRecord& s) { s.rMax = 123.0f; }); // not yet in the file
+        const QByteArray expected = image(appState().settings());
 
         TForm3 info(nullptr);
         info.show();
@@ -135,8 +136,8 @@ private Q_SLOTS:
         QCOMPARE(info.CheckBox2->isChecked(), endTicked);
         // Opening writes the record as it is; the bytes keep their values.
         QCOMPARE(fileBytes(), expected);
-        QCOMPARE(int(appState().settings.hideStartWindow), hideStart);
-        QCOMPARE(int(appState().settings.hideEndWindow), hideEnd);
+        QCOMPARE(int(appState().settings().hideStartWindow), hideStart);
+        QCOMPARE(int(appState().settings().hideEndWindow), hideEnd);
         QVERIFY(env.messages.isEmpty());
     }
 
@@ -164,7 +165,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&info));
         QCheckBox* checkBox = box == 1 ? info.CheckBox1 : info.CheckBox2;
         const int offset = box == 1 ? 111 : 112; // hide-start and hide-end bytes
-        const std::uint8_t& flag = box == 1 ? appState().settings.hideStartWindow : appState().settings.hideEndWindow;
+        const std::uint8_t& flag
+            = box == 1 ? appState().settings().hideStartWindow : appState().settings().hideEndWindow;
 
         QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(8, checkBox->height() / 2));
         QCOMPARE(int(flag), after);
@@ -191,7 +193,7 @@ private Q_SLOTS:
         info.CheckBox2->click();
         QCOMPARE(env.messages.size(), 2);
         // The choice holds for this run and the box keeps it.
-        QCOMPARE(appState().settings.hideEndWindow, 1);
+        QCOMPARE(appState().settings().hideEndWindow, 1);
         QVERIFY(!info.CheckBox2->isChecked());
     }
 
@@ -199,7 +201,7 @@ private Q_SLOTS:
     {
         TestEnvironment env;
         auto w = env.createMainWindow(); // no settings file: read error, all-zero record
-        QVERIFY(appState().settingsFileError);
+        QVERIFY(appState().settingsFileError());
         env.messages.clear();
         w->SpeedButton1->click();
         TForm3* info = windowsOf<TForm3>(*w).front();
@@ -207,7 +209,7 @@ private Q_SLOTS:
         QVERIFY(info->CheckBox1->isChecked());
         QVERIFY(info->CheckBox2->isChecked());
         // The record is written as it stands, and the successful write clears the error.
-        QVERIFY(!appState().settingsFileError);
+        QVERIFY(!appState().settingsFileError());
         QFile file(env.settingsPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray(164, '\0'));
@@ -225,7 +227,7 @@ private Q_SLOTS:
         loadSettings(env, 0, 0);
         auto w = env.createMainWindow();
         w->SpeedButton1->click();
-        appState().settings.hideEndWindow = 1;
+        editSettings([&](SettingsRecord& s) { s.hideEndWindow = 1; });
         w->SpeedButton1->click();
         const auto windows = windowsOf<TForm3>(*w);
         QCOMPARE(windows.size(), 2);
@@ -474,7 +476,7 @@ private Q_SLOTS:
         } else {
             end->close();
         }
-        QCOMPARE(appState().quitting, programEnds);
+        QCOMPARE(w->quitting, programEnds);
         QCOMPARE(w->isVisible(), !programEnds);
         QCOMPARE(mainTimer(*w, "Timer3")->isActive(), bannerStarts);
         QTRY_VERIFY(end.isNull());

@@ -66,7 +66,7 @@ private Q_SLOTS:
         QFETCH(QString, diameter);
 
         const TypedInputs::Outcome typed = TypedInputs::evaluate(
-            { heat, difference, QString::number(material), diameter }, appState().settings, appState().catalogue);
+            { heat, difference, QString::number(material), diameter }, appState().settings(), appState().catalogue());
 
         w->findChild<QRadioButton*>(u"RadioButton%1"_qs.arg(10 + material))->click();
         w->RadioButton7->click();
@@ -78,7 +78,7 @@ private Q_SLOTS:
         w->Edit1->setText(*InputRules::typed(heat));
 
         const CalcState& window = appState().calc;
-        QCOMPARE(appState().resultsValid, typed.computed());
+        QCOMPARE(w->resultsValid, typed.computed());
         if (!typed.computed()) return;
         QCOMPARE(window.diameter, typed.calc.diameter);
         QCOMPARE(window.velocity, typed.calc.velocity);

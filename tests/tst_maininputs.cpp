@@ -90,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE(FormLook::panelColor(w->Panel2), FormLook::buttonFace());
         QCOMPARE(FormLook::panelColor(w->Panel5), FormLook::buttonFace());
         QCOMPARE(w->Edit4->text(), QStringLiteral("27,2")); // the recommended pipe, for manual mode
-        QVERIFY(appState().resultsValid);
+        QVERIFY(w->resultsValid);
         QVERIFY(env->messages.isEmpty());
     }
 
@@ -106,7 +106,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, keys);
         QFETCH(QString, text);
-        appState().settingsFileError = true; // no calculation writes into Edit4
+        appState().setSettingsFileError(true); // no calculation writes into Edit4
         for (QLineEdit* edit : { w->Edit1, w->Edit2, w->Edit4 }) {
             edit->setEnabled(true);
             edit->show();
@@ -151,7 +151,7 @@ private Q_SLOTS:
         QFETCH(QString, incoming);
         QFETCH(QString, after);
         QFETCH(QString, clipboard);
-        appState().settingsFileError = true; // no calculation writes into Edit4
+        appState().setSettingsFileError(true); // no calculation writes into Edit4
         w->Optionen_Aufruf();
         TForm2* dialog = TForm2::current();
         QList<QLineEdit*> fields { w->Edit1, w->Edit2, w->Edit4 };
@@ -241,7 +241,7 @@ private Q_SLOTS:
             QCOMPARE(w->Edit1->text(), QStringLiteral("0"));
             QVERIFY(resultsCleared(*w));
             QVERIFY(w->Panel1->text().isEmpty());
-            QVERIFY(!appState().resultsValid);
+            QVERIFY(!w->resultsValid);
             QVERIFY(env->messages.isEmpty());
         }
     }
@@ -264,7 +264,7 @@ private Q_SLOTS:
         QCOMPARE(env->messages.size(), 1);
         QCOMPARE(env->messages.front().text, QStringLiteral("Fehlerhafte Eingabe!"));
         QCOMPARE(env->messages.front().caption, QStringLiteral("Fluvano"));
-        QVERIFY(appState().inputError);
+        QVERIFY(w->inputError);
         QCOMPARE(display(*w), before);
     }
 
@@ -382,13 +382,14 @@ private Q_SLOTS:
     {
         // R of the largest pipe at 2000 kW becomes the limit: every pipe is
         // passed over, the largest stays selected, and its R is not above R max.
-        SettingsRecord& settings = appState().settings;
-        settings.rMax = 0;
-        settings.wMax = 1000;
+        editSettings([](SettingsRecord& s) {
+            s.rMax = 0;
+            s.wMax = 1000;
+        });
         w->Edit1->setText(QStringLiteral("2000"));
         QCOMPARE(appState().calc.selectedPipe, 12);
         QCOMPARE(FormLook::panelColor(w->Panel2), FormLook::Red);
-        settings.rMax = appState().calc.pressureGradient;
+        editSettings([](SettingsRecord& s) { s.rMax = appState().calc.pressureGradient; });
         w->Edit1->setText(QStringLiteral("2000,0"));
         QCOMPARE(appState().calc.selectedPipe, 12);
         QCOMPARE(FormLook::panelColor(w->Panel2), FormLook::buttonFace());
@@ -417,19 +418,20 @@ private Q_SLOTS:
         QFETCH(QString, message);
         w->Edit1->setText(QStringLiteral("10"));
         const Shown before = display(*w);
-        SettingsRecord& settings = appState().settings;
-        (field == u"rho"         ? settings.densityInUse
-                : field == u"nu" ? settings.viscosityInUse
-                : field == u"c"  ? settings.heatCapacityInUse
-                                 : settings.roughnessAt(1))
-            = value;
+        editSettings([&](SettingsRecord& settings) {
+            (field == u"rho"         ? settings.densityInUse
+                    : field == u"nu" ? settings.viscosityInUse
+                    : field == u"c"  ? settings.heatCapacityInUse
+                                     : settings.roughnessAt(1))
+                = value;
+        });
         w->Edit1->setText(QStringLiteral("11"));
         QCOMPARE(env->messages.size(), 1);
         QCOMPARE(env->messages.front().text, message);
         QCOMPARE(env->messages.front().icon, QMessageBox::Critical);
         QCOMPARE(display(*w), before);
         // The program goes on: repaired constants calculate again.
-        settings.applyStandardValues(false);
+        editSettings([](SettingsRecord& s) { s.applyStandardValues(false); });
         w->Edit1->setText(QStringLiteral("10"));
         QCOMPARE(w->Panel2->text(), QStringLiteral("42,73"));
     }
@@ -438,7 +440,7 @@ private Q_SLOTS:
     {
         w->Edit1->setText(QStringLiteral("10"));
         const Shown before = display(*w);
-        appState().settingsFileError = true;
+        appState().setSettingsFileError(true);
         w->Edit1->setText(QStringLiteral("1,2,3"));
         w->Edit1->setText(QStringLiteral("20"));
         QCOMPARE(display(*w), before);

@@ -57,8 +57,8 @@ private Q_SLOTS:
 
         TForm1 w;
         QVERIFY(env.messages.isEmpty());
-        QVERIFY(!appState().settingsFileError);
-        QVERIFY(!appState().creating);
+        QVERIFY(!appState().settingsFileError());
+        QVERIFY(!w.creating);
         QVERIFY(w.findChild<QRadioButton*>(checked)->isChecked());
         QCOMPARE(appState().calc.material, material);
         QVERIFY(!mainTimer(w, "Timer5")->isActive());
@@ -101,7 +101,7 @@ private Q_SLOTS:
                 + QStringLiteral(" fehlt oder ist beschädigt. \r\rBitte umgehend bei den Konstanten Standardwerte "
                                  "setzten und Speichern.\r"));
         QVERIFY(env.directory().endsWith(u'/'));
-        QVERIFY(appState().settingsFileError);
+        QVERIFY(appState().settingsFileError());
         QVERIFY(mainTimer(w, "Timer5")->isActive());
         QCOMPARE(mainTimer(w, "Timer5")->interval(), 200);
 
@@ -127,10 +127,10 @@ private Q_SLOTS:
         TestEnvironment env;
         if (!writable) // a directory where the file should be
             QVERIFY(QDir(env.directory()).mkdir(SettingsFile::fileName()));
-        appState().settings.applyStandardValues(false);
-        appState().settingsFileError = errorBefore;
+        editSettings([](SettingsRecord& s) { s.applyStandardValues(false); });
+        appState().setSettingsFileError(errorBefore);
         Settings::Vorgaben_Speichern(nullptr);
-        QCOMPARE(appState().settingsFileError, writable ? false : errorBefore);
+        QCOMPARE(appState().settingsFileError(), writable ? false : errorBefore);
         if (writable) {
             QVERIFY(env.messages.isEmpty());
             SettingsRecord back {};
@@ -200,7 +200,7 @@ private Q_SLOTS:
         auto w = env.createMainWindow();
         if (fileMissing) {
             // The record is all zero, so its hide flag is clear.
-            QCOMPARE(appState().settings.hideStartWindow, 0);
+            QCOMPARE(appState().settings().hideStartWindow, 0);
         }
         mainTimer(*w, "Timer1")->start();
         w->Timer1Timer();
@@ -222,7 +222,7 @@ private Q_SLOTS:
         QVERIFY(dialog);
         QCOMPARE(dialog->parent(), w.get());
         QVERIFY(dialog->isVisible());
-        QVERIFY(!appState().dialogInitialised);
+        QVERIFY(!TForm2::shared().dialogInitialised);
     }
 
     void closeProtocol_data()

@@ -107,7 +107,8 @@ private Q_SLOTS:
             focus = w->Edit2;
         }
         if (situation == u"fault"_s) {
-            appState().settings.densityInUse = 0; // the mass flow changes, the volume flow fails
+            editSettings(
+                [&](SettingsRecord& s) { s.densityInUse = 0; }); // the mass flow changes, the volume flow fails
             w->RadioButton6->click();
             QCOMPARE(env->messages.size(), 1);
             w->Edit1->deselect();
@@ -252,7 +253,7 @@ private Q_SLOTS:
             w->UpDown1->stepUp();
         }
         const PipeOverview::Overview expected
-            = PipeOverview::compute(appState().calc, appState().settings, appState().catalogue);
+            = PipeOverview::compute(appState().calc, appState().settings(), appState().catalogue());
         QCOMPARE(grid->rowCount(), expected.rows.size());
         for (int row = 0; row < grid->rowCount(); ++row) {
             const PipeOverview::Row& pipe = expected.rows[row];

@@ -196,7 +196,7 @@ private:
         TestEnvironment env;
         writeFile(env.settingsPath(), generated.bytes);
         auto form = env.createMainWindow();
-        QVERIFY2(!appState().settingsFileError, qPrintable(generated.name));
+        QVERIFY2(!appState().settingsFileError(), qPrintable(generated.name));
         QVERIFY2(env.messages.isEmpty(), qPrintable(generated.name));
         TForm1& w = *form;
         const QString& name = generated.name;
@@ -282,7 +282,7 @@ private Q_SLOTS:
             TestEnvironment env;
             writeFile(env.settingsPath(), randomBytes(random, length));
             QVERIFY(!Settings::Vorgaben_einlesen(nullptr));
-            QVERIFY2(appState().settingsFileError, qPrintable(QString::number(length)));
+            QVERIFY2(appState().settingsFileError(), qPrintable(QString::number(length)));
             QCOMPARE(env.messageTexts(), QStringList { SettingsFile::readErrorMessage(env.directory()) });
         }
     }
@@ -295,7 +295,7 @@ private Q_SLOTS:
             writeFile(env.settingsPath(), image(standardRecord()).left(length));
             auto form = env.createMainWindow();
             mainTimer(*form, "Timer5")->stop(); // the constants dialog would open 200 ms later
-            QVERIFY(appState().settingsFileError);
+            QVERIFY(appState().settingsFileError());
             type(form->Edit1, QStringLiteral("10"));
             for (int n = 1; n <= 6; ++n)
                 QVERIFY2(DisplayChecks::panel(*form, n)->text().isEmpty(), qPrintable(QString::number(length)));

@@ -96,19 +96,18 @@ private Q_SLOTS:
         // The main window's temperature difference and the constants.
         main->RadioButton6->click(); // 20 K
         QCOMPARE(window->Panel3->text(), QStringLiteral("0,437"));
-        appState().settings.rMax = 0; // no pipe passes: the largest stays, over the limit
-        main->DatenVollstaendig();
+        editSettings([&](SettingsRecord& s) { s.rMax = 0; }); // no pipe passes: the largest stays, over the limit
         QCOMPARE(model->index(0, SectionModel::Gradient).data(Qt::BackgroundRole).value<QBrush>().color(),
             QColor(255, 0, 0));
         // and a new series of the row's material, as the series editor saves it.
-        appState().settings.rMax = 100;
+        editSettings([&](SettingsRecord& s) { s.rMax = 100; });
         model->setData(model->index(0, SectionModel::Material), 7);
-        main->DatenVollstaendig();
         QVERIFY(model->index(0, SectionModel::Pipe).data().toString() != QStringLiteral("99x1"));
-        PipeCatalogue::Series series = appState().catalogue.series(7);
+        PipeCatalogue catalogue = appState().catalogue();
+        PipeCatalogue::Series series = catalogue.series(7);
         series.pipes = { { QStringLiteral("99x1"), QStringLiteral("97") } };
-        appState().catalogue.setSeries(7, series);
-        main->DatenVollstaendig();
+        catalogue.setSeries(7, series);
+        appState().setCatalogue(catalogue);
         QCOMPARE(model->index(0, SectionModel::Pipe).data().toString(), QStringLiteral("99x1"));
         model->setData(model->index(0, SectionModel::Material), 1);
 
@@ -197,7 +196,7 @@ private Q_SLOTS:
         if (answer != QMessageBox::Save) QCOMPARE(fileText(path), before);
         if (answer == QMessageBox::Cancel) {
             QVERIFY(window->isModified());
-            QVERIFY(!appState().quitting); // the next close asks again
+            QVERIFY(!main->quitting); // the next close asks again
         }
         QVERIFY(env.messages.isEmpty());
         env.answer = QMessageBox::Discard; // the main window's end

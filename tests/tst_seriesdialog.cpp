@@ -94,8 +94,8 @@ private Q_SLOTS:
         QCOMPARE(dialog->material(), 8);
         QCOMPARE(dialog->StringGrid1->currentRow(), row - 1);
         QVERIFY(!QFile::exists(PipeSeries::path()));
-        QCOMPARE(appState().catalogue.series(8), PipeCatalogue::standardSeries(8));
-        QCOMPARE(appState().catalogue.caption(7), u"Mehrschichtverbundrohr"_s);
+        QCOMPARE(appState().catalogue().series(8), PipeCatalogue::standardSeries(8));
+        QCOMPARE(appState().catalogue().caption(7), u"Mehrschichtverbundrohr"_s);
     }
 
     void savedSeriesIsUsedAtOnce()
@@ -110,7 +110,7 @@ private Q_SLOTS:
         QVERIFY(env->messages.isEmpty());
         QTRY_VERIFY(!w->findChild<TForm8*>());
         QVERIFY(QFile::exists(PipeSeries::path()));
-        QCOMPARE(appState().catalogue.innerDiameterText(8, 1), u"16,5"_s);
+        QCOMPARE(appState().catalogue().innerDiameterText(8, 1), u"16,5"_s);
         QCOMPARE(w->RadioButton18->text(), u"Rostfr&ei && Edel"_s); // Alt+E
 
         w->RadioButton18->click();
@@ -139,7 +139,7 @@ private Q_SLOTS:
         file.write(PipeSeries::image(theirs));
         QVERIFY(file.commit());
         QTRY_COMPARE(w->RadioButton20->text(), u"Z-PE-&X"_s);
-        QCOMPARE(appState().catalogue.pipeCount(10), 1);
+        QCOMPARE(appState().catalogue().pipeCount(10), 1);
         QVERIFY(env->messages.isEmpty());
     }
 };

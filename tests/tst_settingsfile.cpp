@@ -1,7 +1,9 @@
+#include "core/AppState.h"
 #include "core/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -458,6 +460,53 @@ private Q_SLOTS:
         QVERIFY(!written.reason.isEmpty());
         QCOMPARE(SettingsFile::writeErrorMessage(written.path, written.reason),
             QStringLiteral("Fehler bei Datenträgerzugriff.\r") + missing + u'\r' + written.reason);
+    }
+
+    // The shared data tells what changed, and whether the record in memory
+    // holds changes the file does not (another Fluvano's save is taken over
+    // only when it does not).
+    void sharedDataSaysWhatChanged_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("signalled"); // AppState::Parts, 0: no signal
+        QTest::addColumn<bool>("unsaved");
+        const int settings = int(AppState::Part::Settings);
+        QTest::newRow("record edited") << "edit" << settings << true;
+        QTest::newRow("file read") << "read" << settings << false;
+        QTest::newRow("missing file read") << "read missing" << 0 << true;
+        QTest::newRow("record saved") << "write" << 0 << false;
+        QTest::newRow("record saved after a read error") << "write after error" << settings << false;
+        QTest::newRow("failed save") << "write fails" << 0 << true;
+        QTest::newRow("pipe series") << "catalogue" << int(AppState::Part::Catalogue) << true;
+        QTest::newRow("error flag as it was") << "no error" << 0 << true;
+    }
+    void sharedDataSaysWhatChanged()
+    {
+        QFETCH(QString, step);
+        QFETCH(int, signalled);
+        QFETCH(bool, unsaved);
+        AppState state;
+        SettingsRecord record {};
+        record.applyStandardValues(false);
+        if (step != u"read missing" && step != u"write fails") QVERIFY(SettingsFile::write(record));
+        if (step == u"write fails") QVERIFY(QDir(dir.path()).mkdir(SettingsFile::fileName()));
+        record.rMax = 77;
+        state.setSettings(record); // unsaved from here
+        if (step == u"write after error") state.setSettingsFileError(true);
+        QSignalSpy changed(&state, &AppState::changed);
+
+        if (step == u"edit") state.setSettings(record);
+        if (step.startsWith(u"read")) state.readSettings();
+        if (step.startsWith(u"write")) QCOMPARE(bool(state.writeSettings()), step != u"write fails");
+        if (step == u"catalogue") state.setCatalogue(PipeCatalogue {});
+        if (step == u"no error") state.setSettingsFileError(false);
+
+        QCOMPARE(changed.size(), signalled ? 1 : 0);
+        if (signalled) QCOMPARE(int(changed[0][0].value<AppState::Parts>()), signalled);
+        QCOMPARE(state.settingsUnsaved(), unsaved);
+        QVERIFY(!state.settingsFileError());
+        QCOMPARE(state.settings().rMax, step == u"read" ? 100.0f : 77.0f); // the file holds the standard values
+        if (step == u"write fails") QDir(dir.path()).rmdir(SettingsFile::fileName());
     }
 
     void messages()

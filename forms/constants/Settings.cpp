@@ -9,24 +9,21 @@ namespace Settings
 
 bool Vorgaben_einlesen(QWidget* parent)
 {
-    if (SettingsFile::read(appState().settings) == SettingsFile::ReadResult::Ok) return true;
+    if (appState().readSettings() == SettingsFile::ReadResult::Ok) return true;
     Lesefehler(parent);
     return false;
 }
 
 void Lesefehler(QWidget* parent)
 {
-    appState().settingsFileError = true;
+    appState().setSettingsFileError(true);
     MessageBoxes::plain(parent, SettingsFile::readErrorMessage(SettingsFile::directory()));
 }
 
 void Vorgaben_Speichern(QWidget* parent)
 {
-    const SettingsFile::WriteResult saved = SettingsFile::write(appState().settings);
-    if (saved)
-        appState().settingsFileError = false;
-    else
-        MessageBoxes::error(parent, SettingsFile::writeErrorMessage(saved.path, saved.reason));
+    const SettingsFile::WriteResult saved = appState().writeSettings();
+    if (!saved) MessageBoxes::error(parent, SettingsFile::writeErrorMessage(saved.path, saved.reason));
 }
 
 } // namespace Settings

@@ -8,7 +8,6 @@
 #include "widgets/NumericKeys.h"
 
 #include <QKeyEvent>
-#include <QPointer>
 #include <QStyle>
 
 #include <algorithm>
@@ -17,12 +16,6 @@
 
 namespace
 {
-
-QPointer<TForm2>& currentDialog()
-{
-    static QPointer<TForm2> dialog;
-    return dialog;
-}
 
 // The fifteen number fields in read-back order: the record value each edits,
 // its decimals, and for the three water properties the table a temperature
@@ -89,6 +82,9 @@ TForm2::TForm2(QWidget* parent)
     connect(BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm2::seriesRequested);
     showMaterialCaptions();
+    connect(&appState(), &AppState::changed, this, [this](AppState::Parts what) {
+        if (what.testFlag(AppState::Part::Catalogue)) showMaterialCaptions();
+    });
     for (const NumberField& field : NumberFields) {
         (this->*field.edit)->installEventFilter(this);
         NumericKeys::guard(this->*field.edit);
@@ -116,14 +112,20 @@ void TForm2::placeAtDesignPosition()
     FormLook::centerOnScreen(this);
 }
 
+TForm2::Shared& TForm2::shared()
+{
+    static Shared state;
+    return state;
+}
+
 TForm2* TForm2::current()
 {
-    return currentDialog();
+    return shared().current;
 }
 
 void TForm2::setCurrent(TForm2* dialog)
 {
-    currentDialog() = dialog;
+    shared().current = dialog;
 }
 
 QPoint TForm2::placeBeside(const QRect& mainFrame, int dialogFrameWidth)
@@ -134,20 +136,19 @@ QPoint TForm2::placeBeside(const QRect& mainFrame, int dialogFrameWidth)
 
 void TForm2::Startprozeduren()
 {
-    AppState& state = appState();
     if (const QWidget* mainWindow = parentWidget())
         move(placeBeside(mainWindow->frameGeometry(), frameGeometry().width()));
     refreshLabelSizes();
-    if (!state.settingsFileError) {
+    if (!appState().settingsFileError()) {
         if (!Settings::Vorgaben_einlesen(this)) Q_EMIT settingsReadFailed();
         Vorgaben_eintragen();
     }
-    state.dialogInitialised = true;
+    shared().dialogInitialised = true;
 }
 
 void TForm2::showMaterialCaptions()
 {
-    const PipeCatalogue& catalogue = appState().catalogue;
+    const PipeCatalogue& catalogue = appState().catalogue();
     const auto buttons = materialButtons();
     for (int m = PipeCatalogue::FirstEditable; m <= PipeCatalogue::MaterialCount; ++m) {
         QString caption = catalogue.caption(m);
@@ -166,7 +167,7 @@ void TForm2::refreshLabelSizes()
 
 void TForm2::Vorgaben_eintragen()
 {
-    SettingsRecord& settings = appState().settings;
+    const SettingsRecord& settings = appState().settings();
 
     const int temperature = settings.temperatureIndex;
     if (temperature >= 1 && temperature <= int(temperatureButtons().size()))
@@ -175,14 +176,14 @@ void TForm2::Vorgaben_eintragen()
     Aendern();
     const int material = settings.materialIndex;
     if (material >= 1 && material <= int(materialButtons().size())) materialButtons()[material - 1]->setChecked(true);
+    SettingsRecord shown = settings;
     for (const NumberField& field : NumberFields)
-        (this->*field.edit)->setText(NumberText::fixed(field.value(settings), field.decimals));
+        (this->*field.edit)->setText(NumberText::fixed(field.value(shown), field.decimals));
 }
 
 void TForm2::Einlesen()
 {
-    AppState& state = appState();
-    SettingsRecord& settings = state.settings;
+    SettingsRecord settings = appState().settings();
 
     const auto temperatures = temperatureButtons();
     for (int k = 1; k <= int(temperatures.size()); ++k) {
@@ -200,17 +201,19 @@ void TForm2::Einlesen()
     }
 
     // Each field is stored as soon as it is read; the first one that does not
-    // hold a number stops the read-back.
+    // hold a number stops the read-back, and what was read before it stays.
     for (const NumberField& field : NumberFields) {
         const auto value = NumberText::read((this->*field.edit)->text());
         if (!value) {
+            appState().setSettings(settings);
             MessageBoxes::warning(this, QStringLiteral("Eingabe überprüfen"),
                 QStringLiteral("Fehlerhafte Eingabe in einem Eingabefeld !\rBitte überprüfen."));
-            state.dialogInputError = true;
+            shared().dialogInputError = true;
             return;
         }
         field.value(settings) = static_cast<float>(*value); // read() accepts only values within float range
     }
+    appState().setSettings(settings);
 }
 
 void TForm2::Aendern()
@@ -218,7 +221,11 @@ void TForm2::Aendern()
     const bool manual = CheckBox1->isChecked();
     for (QLineEdit* edit : { Edit1, Edit2, Edit3 })
         edit->setEnabled(manual);
-    appState().settings.manualOverride = manual ? 1 : 0;
+    if ((appState().settings().manualOverride != 0) != manual) {
+        SettingsRecord settings = appState().settings();
+        settings.manualOverride = manual ? 1 : 0;
+        appState().setSettings(settings);
+    }
     Label1->setEnabled(!manual);
     // Unchecking gives back the visible buttons only; "0° C" stays as it was.
     const auto temperatures = temperatureButtons();
@@ -236,8 +243,9 @@ void TForm2::TempButtonClick(QRadioButton* sender)
     const auto found = std::find(temperatures.begin(), temperatures.end(), sender);
     if (found == temperatures.end()) return;
     const int k = int(found - temperatures.begin()) + 1;
-    SettingsRecord& settings = appState().settings;
+    SettingsRecord settings = appState().settings();
     settings.temperatureIndex = std::uint8_t(k);
+    appState().setSettings(settings);
     for (const NumberField& field : NumberFields) {
         if (field.atTemperature)
             (this->*field.edit)->setText(NumberText::fixed(field.atTemperature(settings, k), field.decimals));
@@ -247,11 +255,13 @@ void TForm2::TempButtonClick(QRadioButton* sender)
 void TForm2::Standardwerte()
 {
     AppState& state = appState();
-    state.settings.applyStandardValues(state.settingsFileError);
-    if (!state.settingsFileError) {
+    SettingsRecord settings = state.settings();
+    settings.applyStandardValues(state.settingsFileError());
+    if (!state.settingsFileError()) settings.manualOverride = 0;
+    state.setSettings(settings);
+    if (!state.settingsFileError()) {
         CheckBox1->setChecked(false);
         RadioButton6->setChecked(true);
-        state.settings.manualOverride = 0;
         Aendern();
     }
     Vorgaben_eintragen();
@@ -259,13 +269,12 @@ void TForm2::Standardwerte()
 
 void TForm2::BitBtn1Click()
 {
-    AppState& state = appState();
     Einlesen();
-    if (!state.dialogInputError) {
+    if (!shared().dialogInputError) {
         Settings::Vorgaben_Speichern(this);
         leave();
     }
-    state.dialogInputError = false;
+    shared().dialogInputError = false;
 }
 
 void TForm2::BitBtn2Click()
@@ -278,7 +287,7 @@ void TForm2::BitBtn2Click()
 void TForm2::leave()
 {
     close();
-    appState().dialogInitialised = false;
+    shared().dialogInitialised = false;
     deleteLater();
     Q_EMIT left();
 }

@@ -3,6 +3,7 @@
 #include "ui_TForm2.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -11,7 +12,7 @@
 class QLineEdit;
 class QRadioButton;
 
-// The constants dialog. It edits appState().settings in place: a temperature
+// The constants dialog. It edits the one record of appState(): a temperature
 // choice, "Verändern" and "Standard" take effect in the record at once, saving
 // reads every field back and writes the file. Closing by the close box only
 // hides it; a dialog left by saving or cancelling says so (left()) and is
@@ -24,8 +25,15 @@ class TForm2 : public QWidget, public Ui::TForm2
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
-    // The most recently created dialog, shown again by "Konstanten" while the
-    // dialog-initialised flag is set.
+    // What the constants dialogs share: the most recently created dialog,
+    // shown again by "Konstanten" while dialogInitialised is set (from the end
+    // of its start-up until it is left), and the read-back's input error.
+    struct Shared {
+        QPointer<TForm2> current;
+        bool dialogInitialised = false;
+        bool dialogInputError = false;
+    };
+    static Shared& shared();
     static TForm2* current();
     static void setCurrent(TForm2* dialog);
 

@@ -40,7 +40,7 @@ QString TForm3::mailBody()
 
 void TForm3::Startprozeduren()
 {
-    const SettingsRecord& settings = appState().settings;
+    const SettingsRecord& settings = appState().settings();
     CheckBox1->setChecked(settings.hideStartWindow == 0);
     CheckBox2->setChecked(settings.hideEndWindow == 0);
     Settings::Vorgaben_Speichern(this);
@@ -48,13 +48,17 @@ void TForm3::Startprozeduren()
 
 void TForm3::CheckBox1Click()
 {
-    appState().settings.hideStartWindow = CheckBox1->isChecked() ? 0 : 1;
+    SettingsRecord settings = appState().settings();
+    settings.hideStartWindow = CheckBox1->isChecked() ? 0 : 1;
+    appState().setSettings(settings);
     Settings::Vorgaben_Speichern(this);
 }
 
 void TForm3::CheckBox2Click()
 {
-    appState().settings.hideEndWindow = CheckBox2->isChecked() ? 0 : 1;
+    SettingsRecord settings = appState().settings();
+    settings.hideEndWindow = CheckBox2->isChecked() ? 0 : 1;
+    appState().setSettings(settings);
     Settings::Vorgaben_Speichern(this);
 }
 

@@ -42,9 +42,8 @@ bool TForm1::Edit1KeyPress(QLineEdit* edit, QEvent* event)
 
 void TForm1::Einlesen()
 {
-    AppState& state = appState();
-    CalcState& calc = state.calc;
-    state.inputError = false;
+    CalcState& calc = appState().calc;
+    inputError = false;
 
     // Reads a field; an empty one counts as 0. Sets the input-error flag and
     // tells the user when the text is not a number.
@@ -52,7 +51,7 @@ void TForm1::Einlesen()
         const std::optional<long double> value = InputRules::fieldValue(edit->text());
         if (!value) {
             MessageBoxes::plain(this, QStringLiteral("Fehlerhafte Eingabe!"));
-            state.inputError = true;
+            inputError = true;
         }
         return value;
     };
@@ -85,13 +84,12 @@ void TForm1::Einlesen()
 
 void TForm1::DatenVollstaendig()
 {
-    AppState& state = appState();
-    const CalcState& calc = state.calc;
-    if (state.settingsFileError) return;
+    const CalcState& calc = appState().calc;
+    if (appState().settingsFileError()) return;
     const auto sections = qScopeGuard([this] { refreshSections(); });
 
     Einlesen();
-    if (state.inputError) return;
+    if (inputError) return;
 
     InputRules::Gap gap = InputRules::gap(calc, InputRules::fieldValue(Edit1->text()).value_or(0));
     // Without a checked button the difference is unknown.
@@ -100,20 +98,20 @@ void TForm1::DatenVollstaendig()
         && std::none_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isChecked(); }))
         gap = InputRules::Gap::TemperatureDifference;
     if (gap != InputRules::Gap::None) {
-        state.resultsValid = false;
+        resultsValid = false;
         ErgebnisseLoeschen();
         if (gap == InputRules::Gap::HeatOutputTooLarge) Edit1->setText(QStringLiteral("0"));
         return;
     }
-    state.resultsValid = true;
+    resultsValid = true;
     Berechnen();
 }
 
 void TForm1::Berechnen()
 {
     AppState& state = appState();
-    if (state.settingsFileError || state.creating) return;
-    const ArithmeticFault fault = Calculation::Berechnen(state.calc, state.settings, state.catalogue);
+    if (state.settingsFileError() || creating) return;
+    const ArithmeticFault fault = Calculation::Berechnen(state.calc, state.settings(), state.catalogue());
     if (fault != ArithmeticFault::None) {
         MessageBoxes::show(this, { QMessageBox::Critical, QStringLiteral("Fluvano"), arithmeticFaultMessage(fault) });
         return;
@@ -163,5 +161,5 @@ void TForm1::UpDown1Changing()
     AppState& state = appState();
     const int shown = NumberText::readInteger(Edit5->text()).value_or(state.calc.selectedPipe);
     state.calc.selectedPipe = std::clamp(shown, 1, PipeCatalogue::SlotCount);
-    Edit4->setText(state.catalogue.innerDiameterText(state.calc.material, state.calc.selectedPipe));
+    Edit4->setText(state.catalogue().innerDiameterText(state.calc.material, state.calc.selectedPipe));
 }

@@ -145,7 +145,7 @@ ResultText::Inputs TForm1::enteredInputs() const
 void TForm1::keepShownResult()
 {
     const AppState& state = appState();
-    shownResult = ShownResult { enteredInputs(), state.calc, state.settings };
+    shownResult = ShownResult { enteredInputs(), state.calc, state.settings() };
     updateResultActions();
 }
 
@@ -169,7 +169,7 @@ void TForm1::refreshPipeOverview()
         Form6->Anzeigen({}, false);
         return;
     }
-    Form6->Anzeigen(PipeOverview::compute(shownResult->calc, shownResult->settings, appState().catalogue),
+    Form6->Anzeigen(PipeOverview::compute(shownResult->calc, shownResult->settings, appState().catalogue()),
         shownResult->calc.manualMode);
 }
 
@@ -177,7 +177,7 @@ void TForm1::ActionKopierenExecute()
 {
     if (!shownResult) return;
     const ResultText::Block block
-        = ResultText::block(shownResult->inputs, shownResult->calc, shownResult->settings, appState().catalogue);
+        = ResultText::block(shownResult->inputs, shownResult->calc, shownResult->settings, appState().catalogue());
     auto* data = new QMimeData;
     data->setText(ResultText::plainText(block));
     data->setHtml(ResultText::html(block));
@@ -188,7 +188,7 @@ void TForm1::ActionDruckenExecute()
 {
     if (!shownResult) return;
     const ResultSheet sheet(
-        shownResult->inputs, shownResult->calc, shownResult->settings, appState().catalogue, QDate::currentDate());
+        shownResult->inputs, shownResult->calc, shownResult->settings, appState().catalogue(), QDate::currentDate());
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
@@ -211,14 +211,14 @@ void TForm1::ActionPdfExecute()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty()) folder = QDir::homePath();
     const QString designation
-        = ResultText::panels(shownResult->calc, shownResult->settings, state.catalogue).designation;
+        = ResultText::panels(shownResult->calc, shownResult->settings, state.catalogue()).designation;
     QString path = ResultActions::chooseFileName(
         this, QDir(folder).filePath(ResultActions::suggestedFileName(shownResult->inputs, designation)));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
 
     const ResultSheet sheet(
-        shownResult->inputs, shownResult->calc, shownResult->settings, state.catalogue, QDate::currentDate());
+        shownResult->inputs, shownResult->calc, shownResult->settings, state.catalogue(), QDate::currentDate());
     QString reason;
     if (!sheet.writePdf(path, &reason)) {
         MessageBoxes::error(this,
@@ -237,7 +237,7 @@ void TForm1::RohrUebernehmen(int pipe)
     if (!state.calc.manualMode) return;
     state.calc.selectedPipe = std::clamp(pipe, 1, PipeCatalogue::SlotCount);
     Edit5->setText(QString::number(state.calc.selectedPipe));
-    const QString diameter = state.catalogue.innerDiameterText(state.calc.material, state.calc.selectedPipe);
+    const QString diameter = state.catalogue().innerDiameterText(state.calc.material, state.calc.selectedPipe);
     if (Edit4->text() == diameter)
         DatenVollstaendig(); // the pipe may differ while the diameter does not
     else

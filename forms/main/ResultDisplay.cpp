@@ -27,10 +27,10 @@ void describeValues(std::initializer_list<QLabel*> results)
 void TForm1::Anzeigen()
 {
     const AppState& state = appState();
-    if (state.settingsFileError) return;
+    if (state.settingsFileError()) return;
     const CalcState& calc = state.calc;
 
-    const ResultText::Panels panels = ResultText::panels(calc, state.settings, state.catalogue);
+    const ResultText::Panels panels = ResultText::panels(calc, state.settings(), state.catalogue());
 
     Panel1->setText(panels.designation);
     Panel6->setText(panels.innerDiameter);

@@ -99,17 +99,17 @@ TForm1::TForm1(QWidget* parent)
     connect(settingsWatcher, &SettingsWatcher::changedOnDisk, this, &TForm1::settingsChangedOnDisk);
     seriesWatcher = new FileWatcher(PipeSeries::path(), &PipeSeries::lastImage, this);
     connect(seriesWatcher, &FileWatcher::changedOnDisk, this, &TForm1::seriesChangedOnDisk);
+    connect(&appState(), &AppState::changed, this, &TForm1::dataChanged);
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::Startprozeduren()
 {
-    AppState& state = appState();
-    state.creating = true;
+    creating = true;
     WerteVorgeben();
     Vorg_Einlesen();
-    state.creating = false;
+    creating = false;
 }
 
 void TForm1::WerteVorgeben()
@@ -117,19 +117,20 @@ void TForm1::WerteVorgeben()
     Label26->setText(Links::bannerText());
     Label5->clear();
     appState().calc.selectedPipe = 1;
-    appState().catalogue.fill();
-    tellSeriesProblems(PipeSeries::load(appState().catalogue));
+    PipeCatalogue catalogue;
+    catalogue.fill();
+    tellSeriesProblems(PipeSeries::load(catalogue));
+    appState().setCatalogue(catalogue);
     showMaterialCaptions();
 }
 
 void TForm1::showMaterialCaptions()
 {
     static constexpr char16_t Letters[] = { u'v', u'E', u'C', u'X' };
-    const PipeCatalogue& catalogue = appState().catalogue;
+    const PipeCatalogue& catalogue = appState().catalogue();
     const auto buttons = materialButtons();
     for (int m = PipeCatalogue::FirstEditable; m <= PipeCatalogue::MaterialCount; ++m)
         buttons[m - 1]->setText(withAccelerator(catalogue.caption(m), Letters[m - PipeCatalogue::FirstEditable]));
-    if (TForm2* dialog = TForm2::current()) dialog->showMaterialCaptions();
 }
 
 void TForm1::tellSeriesProblems(const QStringList& problems)
@@ -141,20 +142,14 @@ void TForm1::ActionRohrsystemeExecute()
 {
     if (!Form8) {
         Form8 = new TForm8(this);
-        connect(Form8, &TForm8::saved, this, &TForm1::seriesSaved);
+        // A save of ours replaces what another Fluvano saved meanwhile.
+        connect(Form8, &TForm8::saved, this, [this] { seriesReloadPending = false; });
         connect(Form8, &TForm8::left, this, &TForm1::seriesDialogLeft);
         const int material = appState().calc.material;
         Form8->showMaterial(PipeCatalogue::editable(material) ? material : PipeCatalogue::FirstEditable);
         Form8->move(frameGeometry().topLeft() + QPoint(40, 40));
     }
     FormLook::present(Form8);
-}
-
-void TForm1::seriesSaved()
-{
-    seriesReloadPending = false; // ours replaced what the other saved
-    showMaterialCaptions();
-    DatenVollstaendig();
 }
 
 void TForm1::seriesChangedOnDisk()
@@ -175,7 +170,14 @@ void TForm1::seriesDialogLeft()
 
 void TForm1::reloadSeries()
 {
-    tellSeriesProblems(PipeSeries::load(appState().catalogue));
+    PipeCatalogue catalogue = appState().catalogue();
+    tellSeriesProblems(PipeSeries::load(catalogue));
+    appState().setCatalogue(catalogue);
+}
+
+void TForm1::dataChanged(AppState::Parts what)
+{
+    if (!what.testFlag(AppState::Part::Catalogue)) return;
     showMaterialCaptions();
     DatenVollstaendig();
 }
@@ -187,8 +189,8 @@ void TForm1::Vorg_Einlesen()
         Timer5->start();
         return;
     }
-    state.calc.material = state.settings.materialIndex;
-    const int material = state.settings.materialIndex;
+    state.calc.material = state.settings().materialIndex;
+    const int material = state.settings().materialIndex;
     if (PipeCatalogue::validMaterial(material)) {
         materialButtons()[material - 1]->setChecked(true);
         RohrClick();
@@ -199,7 +201,7 @@ void TForm1::Timer1Timer()
 {
     Timer1->stop();
     const AppState& state = appState();
-    if (state.settings.hideStartWindow != 0 || state.settingsFileError) {
+    if (state.settings().hideStartWindow != 0 || state.settingsFileError()) {
         Timer3->start();
         return;
     }
@@ -224,8 +226,7 @@ TForm2* TForm1::createConstantsDialog()
 
 void TForm1::settingsChangedOnDisk()
 {
-    const AppState& state = appState();
-    if (state.settingsFileError || state.dialogInitialised) {
+    if (appState().settingsFileError() || TForm2::shared().dialogInitialised) {
         settingsReloadPending = true;
         return;
     }
@@ -235,7 +236,7 @@ void TForm1::settingsChangedOnDisk()
 
 void TForm1::constantsDialogLeft()
 {
-    if (settingsReloadPending && !appState().settingsFileError) {
+    if (settingsReloadPending && !appState().settingsFileError()) {
         settingsReloadPending = false;
         reloadSettings();
     }
@@ -244,15 +245,14 @@ void TForm1::constantsDialogLeft()
 
 void TForm1::reloadSettings()
 {
-    SettingsRecord& record = appState().settings;
-    const QByteArray inMemory(reinterpret_cast<const char*>(&record), sizeof record);
-    if (inMemory != SettingsFile::lastImage()) return; // unsaved changes of ours stay
-    SettingsFile::read(record); // a record that cannot be read leaves ours as it is
+    AppState& state = appState();
+    if (state.settingsUnsaved()) return; // unsaved changes of ours stay
+    state.readSettings(); // a record that cannot be read leaves ours as it is
 }
 
 void TForm1::Optionen_Aufruf()
 {
-    if (appState().dialogInitialised && TForm2::current()) {
+    if (TForm2::shared().dialogInitialised && TForm2::current()) {
         FormLook::present(TForm2::current());
         return;
     }
@@ -334,10 +334,9 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormClose(QCloseEvent* event)
 {
-    const AppState& state = appState();
-    if (state.quitting || state.settings.hideEndWindow != 0) {
+    if (quitting || appState().settings().hideEndWindow != 0) {
         if (!sectionsMayClose()) { // the user stays to keep unsaved sections
-            appState().quitting = false;
+            quitting = false;
             event->ignore();
             return;
         }
@@ -350,7 +349,7 @@ void TForm1::FormClose(QCloseEvent* event)
 
 void TForm1::Beenden()
 {
-    appState().quitting = true;
+    quitting = true;
     close();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui_TForm1.h"
 
+#include "core/AppState.h"
 #include "core/CalcState.h"
 #include "core/ResultText.h"
 #include "core/SettingsRecord.h"
@@ -90,6 +91,12 @@ class TForm1 : public QWidget, public Ui::TForm1
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // The main window's own state.
+    bool creating = false; // start-up running: no calculation
+    bool quitting = false; // the next close is final
+    bool inputError = false; // a number could not be read
+    bool resultsValid = false; // the last check found the inputs complete
 
     // Start-up, in this order, while the creating flag is set.
     void Startprozeduren();
@@ -198,8 +205,10 @@ private:
     // series editor of this window has been closed.
     void seriesChangedOnDisk();
     void seriesDialogLeft();
-    void seriesSaved();
     void reloadSeries();
+    // The catalogue changed (series saved here or taken over): new button
+    // captions and a new result.
+    void dataChanged(AppState::Parts what);
     QPointer<TForm8> Form8; // the series editor while open
     FileWatcher* seriesWatcher = nullptr;
     bool seriesReloadPending = false;

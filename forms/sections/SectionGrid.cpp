@@ -115,7 +115,7 @@ QWidget* SectionDelegate::createEditor(
 {
     if (index.column() == SectionModel::Material) {
         auto* box = new QComboBox(parent);
-        const PipeCatalogue& catalogue = appState().catalogue;
+        const PipeCatalogue& catalogue = appState().catalogue();
         for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m)
             if (catalogue.pipeCount(m) > 0)
                 box->addItem(QStringLiteral("%1  %2").arg(m).arg(catalogue.materialName(m)), m);

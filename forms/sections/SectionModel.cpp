@@ -7,20 +7,11 @@
 
 #include <algorithm>
 
-namespace
-{
-
-QByteArray image(const SettingsRecord& record)
-{
-    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
-} // namespace
-
 SectionModel::SectionModel(QObject* parent)
     : QAbstractTableModel(parent)
-    , settingsImage_(image(appState().settings))
 {
+    // Every row follows the constants and the pipe series.
+    connect(&appState(), &AppState::changed, this, &SectionModel::computeAll);
 }
 
 int SectionModel::rowCount(const QModelIndex& parent) const
@@ -67,7 +58,7 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::ForegroundRole && column == Pipe && !r.empty && !r.computed()) return QBrush(FormLook::Red);
     if (role == Qt::ToolTipRole) {
-        if (column == Material) return appState().catalogue.materialName(s.material);
+        if (column == Material) return appState().catalogue().materialName(s.material);
         if (!r.empty && !r.computed()) return r.reason;
         if (r.computed() && r.panels.overloaded()) return ResultText::overloadWarning();
         if (column == InnerDiameter) return QStringLiteral("leer: empfohlenes Rohr; ein Wert: gewähltes Rohr");
@@ -94,7 +85,7 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
 
     // The typed columns show what was typed; the material by its caption.
-    if (column == Material) return appState().catalogue.caption(s.material);
+    if (column == Material) return appState().catalogue().caption(s.material);
     if (isEditable(column)) return data(index, Qt::EditRole);
     switch (column) {
     case Number:
@@ -178,24 +169,13 @@ void SectionModel::setSections(const QList<Circuit::Section>& sections)
 
 void SectionModel::setTemperatureDifference(const QString& text)
 {
-    const QByteArray settings = image(appState().settings);
-    if (text == temperatureDifference_ && settings == settingsImage_
-        && appState().catalogue.revision() == catalogueRevision_)
-        return;
+    if (text == temperatureDifference_) return;
     temperatureDifference_ = text;
     computeAll();
 }
 
-void SectionModel::constantsChanged()
-{
-    if (image(appState().settings) != settingsImage_ || appState().catalogue.revision() != catalogueRevision_)
-        computeAll();
-}
-
 void SectionModel::computeAll()
 {
-    settingsImage_ = image(appState().settings);
-    catalogueRevision_ = appState().catalogue.revision();
     for (int r = 0; r < sections_.size(); ++r)
         computeRow(r);
     sumFrom(0);
@@ -248,13 +228,13 @@ Circuit::Totals SectionModel::totals(const QString& extraLoss) const
         }
     }
     return Circuit::totals(
-        running_.empty() ? 0 : running_.back(), largest, computed, notComputed, extraLoss, appState().settings);
+        running_.empty() ? 0 : running_.back(), largest, computed, notComputed, extraLoss, appState().settings());
 }
 
 void SectionModel::computeRow(int row)
 {
     const AppState& state = appState();
-    rows_[row] = Circuit::compute(sections_[row], temperatureDifference_, state.settings, state.catalogue);
+    rows_[row] = Circuit::compute(sections_[row], temperatureDifference_, state.settings(), state.catalogue());
 }
 
 void SectionModel::sumFrom(int row)

@@ -55,10 +55,10 @@ public:
     void setSections(const QList<Circuit::Section>& sections);
 
     // Computes every row when the temperature difference (as typed in the
-    // main window) or the constants differ from the last ones.
+    // main window) differs from the last one; a change of the shared
+    // constants or pipe series does so by itself.
     void setTemperatureDifference(const QString& text);
     const QString& temperatureDifference() const { return temperatureDifference_; }
-    void constantsChanged();
     // The material of new rows.
     void setDefaultMaterial(int material) { defaultMaterial_ = material; }
     int defaultMaterial() const { return defaultMaterial_; }
@@ -81,8 +81,6 @@ private:
     QList<Circuit::Row> rows_;
     std::vector<long double> running_; // Σ Δp up to and including each row
     QString temperatureDifference_ = QStringLiteral("15");
-    QByteArray settingsImage_; // the constants the rows were computed with
-    int catalogueRevision_ = -1; // and the catalogue
     int defaultMaterial_ = 1;
 
     void computeRow(int row);

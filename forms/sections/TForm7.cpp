@@ -109,7 +109,7 @@ TForm7::TForm7(QWidget* parent)
 
 void TForm7::followMainWindow(const QString& temperatureDifference, int material)
 {
-    const PipeCatalogue& catalogue = appState().catalogue;
+    const PipeCatalogue& catalogue = appState().catalogue();
     if (PipeCatalogue::validMaterial(material) && catalogue.pipeCount(material) > 0)
         model_->setDefaultMaterial(material);
     Label1->setText(QStringLiteral("Temperaturdifferenz (Hauptfenster): %1 K").arg(temperatureDifference));
@@ -342,7 +342,7 @@ void TForm7::ActionDruckenExecute()
 {
     StringGrid1->commitEditing();
     const AppState& state = appState();
-    const CircuitSheet sheet(document(), model_->results(), state.settings, state.catalogue, QDate::currentDate(),
+    const CircuitSheet sheet(document(), model_->results(), state.settings(), state.catalogue(), QDate::currentDate(),
         QDir::toNativeSeparators(filePath_));
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -366,7 +366,7 @@ void TForm7::ActionPdfExecute()
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     const AppState& state = appState();
-    const CircuitSheet sheet(document(), model_->results(), state.settings, state.catalogue, QDate::currentDate(),
+    const CircuitSheet sheet(document(), model_->results(), state.settings(), state.catalogue(), QDate::currentDate(),
         QDir::toNativeSeparators(filePath_));
     QString reason;
     if (!sheet.writePdf(path, &reason))

@@ -30,7 +30,7 @@ TForm8::TForm8(QWidget* parent)
     setFixedSize(size());
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
-    const PipeCatalogue& catalogue = appState().catalogue;
+    const PipeCatalogue& catalogue = appState().catalogue();
     for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m) {
         series_[m] = catalogue.series(m);
         ComboBox1->addItem(entry(m, series_[m].caption));
@@ -128,12 +128,13 @@ void TForm8::BitBtn1Click()
         return;
     }
 
-    PipeCatalogue& catalogue = appState().catalogue;
+    PipeCatalogue catalogue = appState().catalogue();
     for (int m = PipeCatalogue::FirstEditable; m <= PipeCatalogue::MaterialCount; ++m)
         catalogue.setSeries(m, series_[m]);
     const SettingsFile::WriteResult written = PipeSeries::save(catalogue);
     if (!written) MessageBoxes::error(this, SettingsFile::writeErrorMessage(written.path, written.reason));
     Q_EMIT saved();
+    appState().setCatalogue(catalogue);
     close();
 }
 

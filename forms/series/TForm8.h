@@ -11,9 +11,10 @@
 // The pipe series editor "Rohrsysteme": name, caption and pipe list of
 // materials 7..10 in a working copy of the catalogue; materials 1..6 are shown
 // read-only. "Speichern + Schließen" checks every edited material and, only
-// when all can be used, puts them into appState().catalogue, writes the
-// series file and says saved(); a fault is named with its material and row
-// and nothing changes. It knows nothing of the windows that open it.
+// when all can be used, writes the series file, says saved() and hands the
+// series to the shared catalogue (whose change signal tells every window); a
+// fault is named with its material and row and nothing changes. It knows
+// nothing of the windows that open it.
 class TForm8 : public QWidget, public Ui::TForm8
 {
     Q_OBJECT
