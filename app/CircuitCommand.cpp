@@ -3,6 +3,7 @@
 #include "app/Console.h"
 
 #include "core/CircuitFile.h"
+#include "core/CircuitTable.h"
 #include "core/NumberText.h"
 #include "core/TypedInputs.h"
 #include "report/CircuitSheet.h"
@@ -99,26 +100,24 @@ int run(int argc, char* argv[])
     if (parser.isSet(deltaT)) document.temperatureDifference = parser.value(deltaT);
     if (parser.isSet(extra)) document.extraLoss = parser.value(extra);
 
-    QList<Circuit::Row> rows;
-    rows.reserve(document.sections.size());
-    for (const Circuit::Section& section : document.sections)
-        rows.append(Circuit::compute(section, document.temperatureDifference, settings, catalogue));
-    const Circuit::Totals totals = Circuit::totals(rows, document.extraLoss, settings);
+    const Circuit::Evaluation evaluation = Circuit::evaluate(document, settings, catalogue);
+    const Circuit::Totals& totals = evaluation.totals;
 
     if (parser.isSet(pdf)) {
-        const CircuitSheet sheet(document, rows, settings, catalogue, QDate::currentDate(), name);
+        const CircuitSheet sheet(document, evaluation, settings, catalogue, QDate::currentDate(), name);
         QString error;
         if (!sheet.writePdf(parser.value(pdf), &error))
             return failure(QStringLiteral("PDF-Datei ") + parser.value(pdf)
                 + QStringLiteral(" kann nicht geschrieben werden: ") + error);
-    } else if (!write(stdout, CircuitFile::toCsv(document, rows))) {
+    } else if (!write(stdout, CircuitTable::csv(document, evaluation, catalogue))) {
         return failure(Console::outputFailed());
     }
 
-    QString summary = QStringLiteral("Σ Δp Teilstrecken: %1 Pa\n").arg(Circuit::pascal(totals.sectionLoss))
-        + QStringLiteral("weitere Druckverluste: %1 Pa\n").arg(Circuit::pascal(totals.extraLoss))
-        + QStringLiteral("Pumpe: Förderhöhe: %1 m\n").arg(totals.headOk ? Circuit::headText(totals.head) : QString())
-        + QStringLiteral("Pumpe: Volumenstrom: %1 m³/h\n").arg(Circuit::flowText(totals.volumeFlow));
+    const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(totals);
+    QString summary = QStringLiteral("Σ Δp Teilstrecken: %1 Pa\n").arg(texts.sectionLoss)
+        + QStringLiteral("weitere Druckverluste: %1 Pa\n").arg(CircuitTable::pascal(totals.extraLoss))
+        + QStringLiteral("Pumpe: Förderhöhe: %1 m\n").arg(texts.head)
+        + QStringLiteral("Pumpe: Volumenstrom: %1 m³/h\n").arg(texts.volumeFlow);
     if (totals.notComputed > 0)
         summary += QStringLiteral("nicht berechnet: %1 Teilstrecke(n)\n").arg(totals.notComputed);
     write(stderr, summary.toUtf8());

@@ -134,6 +134,8 @@ namespace
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly)) return failure(OutputFailed);
         const CsvBatch::Summary summary = CsvBatch::convert(in, out, settings, catalogue);
+        if (!summary.columnsError.isEmpty())
+            return failure(QStringLiteral("CSV-Datei ") + name + QStringLiteral(": ") + summary.columnsError);
         if (summary.writeError || !out.flush()) return failure(OutputFailed);
         if (summary.readError) return unreadable();
         return summary.notComputed == 0 ? AllComputed : NotComputed;

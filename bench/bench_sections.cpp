@@ -32,7 +32,7 @@ struct Window {
         PipeCatalogue catalogue;
         catalogue.fill();
         state.setCatalogue(catalogue);
-        form = std::make_unique<TForm7>();
+        form = std::make_unique<TForm7>(state);
         model = form->model();
         form->followMainWindow(QStringLiteral("15"), 1);
         QList<Circuit::Section> sections;

@@ -1,6 +1,5 @@
 #include "core/Circuit.h"
 
-#include "core/NumberText.h"
 #include "core/TypedInputs.h"
 
 #include <algorithm>
@@ -52,63 +51,53 @@ Row compute(const Section& section, const QString& temperatureDifference, const 
     return row;
 }
 
-Totals totals(long double sectionLoss, long double largestFlow, int computed, int notComputed, const QString& extraLoss,
-    const SettingsRecord& settings)
+namespace
 {
-    Totals t;
-    t.sectionLoss = sectionLoss;
-    t.volumeFlow = largestFlow;
-    t.computed = computed;
-    t.notComputed = notComputed;
-    const TypedInputs::Number extra = TypedInputs::number(extraLoss);
-    t.extraOk = extra.ok;
-    t.extraLoss = extra.value;
-    const long double weight = settings.densityInUse * Gravity;
-    t.headOk = extra.ok && weight != 0;
-    if (t.headOk) t.head = (sectionLoss + t.extraLoss) / weight;
-    return t;
-}
 
-Totals totals(const QList<Row>& rows, const QString& extraLoss, const SettingsRecord& settings)
-{
-    long double sum = 0;
-    long double largest = 0;
-    int computed = 0;
-    int notComputed = 0;
-    for (const Row& row : rows) {
-        if (row.empty) continue;
-        if (!row.computed()) {
-            ++notComputed;
-            continue;
+    Totals totals(const QList<Row>& rows, const QString& extraLoss, const SettingsRecord& settings)
+    {
+        Totals t;
+        for (const Row& row : rows) {
+            if (row.empty) continue;
+            if (!row.computed()) {
+                ++t.notComputed;
+                continue;
+            }
+            ++t.computed;
+            t.volumeFlow = std::max(t.volumeFlow, row.volumeFlowPerHour());
         }
-        ++computed;
-        sum += row.loss;
-        largest = std::max(largest, row.volumeFlowPerHour());
+        t.sectionLoss = rows.isEmpty() ? 0 : rows.last().runningLoss;
+        const TypedInputs::Number extra = TypedInputs::number(extraLoss);
+        t.extraOk = extra.ok;
+        t.extraLoss = extra.value;
+        const long double weight = settings.densityInUse * Gravity;
+        t.headOk = extra.ok && weight != 0;
+        if (t.headOk) t.head = (t.sectionLoss + t.extraLoss) / weight;
+        return t;
     }
-    return totals(sum, largest, computed, notComputed, extraLoss, settings);
-}
 
-QString pascal(long double value)
-{
-    return NumberText::grouped(value, 0);
-}
+} // namespace
 
-QString headText(long double metres)
+Evaluation evaluate(const Document& document, const SettingsRecord& settings, const PipeCatalogue& catalogue,
+    const Evaluation* previous)
 {
-    return NumberText::grouped(metres, 2);
-}
-
-QString flowText(long double cubicMetresPerHour)
-{
-    return NumberText::grouped(cubicMetresPerHour, 3);
-}
-
-QStringList columnCaptions()
-{
-    return { QStringLiteral("Nr."), QStringLiteral("Bezeichnung"), QStringLiteral("Leistung kW"),
-        QStringLiteral("Länge m"), QStringLiteral("Σζ"), QStringLiteral("Material"), QStringLiteral("Innen-Ø mm"),
-        QStringLiteral("Rohr"), QStringLiteral("d mm"), QStringLiteral("w m/s"), QStringLiteral("R Pa/m"),
-        QStringLiteral("R·l Pa"), QStringLiteral("Z Pa"), QStringLiteral("Δp Pa"), QStringLiteral("Σ Δp Pa") };
+    Evaluation e;
+    const qsizetype count = document.sections.size();
+    const bool reuse = previous && previous->rows.size() == count;
+    e.rows.reserve(count);
+    long double running = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const Section& section = document.sections[i];
+        Row row = reuse && previous->sections.value(i) == section
+            ? previous->rows[i]
+            : compute(section, document.temperatureDifference, settings, catalogue);
+        if (row.computed()) running += row.loss;
+        row.runningLoss = running;
+        e.rows.append(std::move(row));
+    }
+    e.sections = document.sections;
+    e.totals = totals(e.rows, document.extraLoss, settings);
+    return e;
 }
 
 } // namespace Circuit

@@ -10,7 +10,8 @@
 
 // The sections of a circuit's critical path: each sized as the main window
 // sizes one pipe, with its pressure loss Δp = R·l + Z (Z = Σζ · ρ/2 · w²),
-// and the totals the pump has to deliver.
+// and the totals the pump has to deliver. The table's columns and the texts
+// of its cells and totals are in core/CircuitTable.h.
 namespace Circuit
 {
 
@@ -48,6 +49,7 @@ struct Row {
     long double gradientLoss = 0; // R·l, Pa
     long double fittingsLoss = 0; // Z, Pa
     long double loss = 0; // Δp, Pa
+    long double runningLoss = 0; // Σ Δp down to this row, Pa
     bool computed() const { return !empty && reason.isEmpty(); }
     long double volumeFlowPerHour() const { return calc.volumeFlow * 3600.0L; }
 };
@@ -68,17 +70,19 @@ struct Totals {
     int notComputed = 0; // typed rows not computed
 };
 
-// `sectionLoss` is the sum of the computed rows' Δp.
-Totals totals(long double sectionLoss, long double largestFlow, int computed, int notComputed, const QString& extraLoss,
-    const SettingsRecord& settings);
-Totals totals(const QList<Row>& rows, const QString& extraLoss, const SettingsRecord& settings);
+// The whole list computed: its rows, each with its running total, and the
+// totals.
+struct Evaluation {
+    QList<Section> sections; // as computed
+    QList<Row> rows;
+    Totals totals;
+};
 
-// Texts as the panels show them.
-QString pascal(long double value); // "%0.0n"
-QString headText(long double metres); // "%0.2n"
-QString flowText(long double cubicMetresPerHour); // "%0.3n"
-
-// The captions of the table's columns, in their order.
-QStringList columnCaptions();
+// Computes every row; the rows of `previous` (aligned with the sections) are
+// taken over where their section is unchanged, so that one edited cell sizes
+// one pipe again. Pass no previous rows when the constants, the catalogue or
+// the temperature difference changed.
+Evaluation evaluate(const Document& document, const SettingsRecord& settings, const PipeCatalogue& catalogue,
+    const Evaluation* previous = nullptr);
 
 } // namespace Circuit

@@ -1,10 +1,10 @@
 #include "core/CircuitFile.h"
 
-#include "core/CsvBatch.h"
+#include "core/Csv.h"
 #include "core/NumberText.h"
+#include "core/SaveFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace CircuitFile
@@ -13,56 +13,42 @@ namespace CircuitFile
 namespace
 {
 
-    const QByteArray Bom("\xEF\xBB\xBF");
     const QString FormatKey = QStringLiteral("Fluvano-Teilstrecken");
     const QString DifferenceKey = QStringLiteral("Temperaturdifferenz_K");
     const QString ExtraKey = QStringLiteral("Weitere_Druckverluste_Pa");
-    const QString Columns = QStringLiteral("Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm");
-
-    // The lines of a text without byte-order mark and line ends; blank lines
-    // dropped.
-    QStringList lines(const QByteArray& text)
-    {
-        QByteArray bytes = text.startsWith(Bom) ? text.mid(Bom.size()) : text;
-        QStringList result;
-        for (const QByteArray& line : bytes.split('\n')) {
-            QString decoded = QString::fromUtf8(line);
-            while (decoded.endsWith(u'\r'))
-                decoded.chop(1);
-            if (!decoded.trimmed().isEmpty()) result.append(decoded);
-        }
-        return result;
-    }
 
     QString row(const QStringList& fields)
     {
-        QString text;
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            if (i) text += u';';
-            CsvBatch::appendQuoted(text, fields[i]);
-        }
-        return text + u'\n';
+        return Csv::row(fields) + u'\n';
     }
 
-    Circuit::Section section(const QStringList& fields)
+    // The columns of a section, in the order of the document and of a CSV
+    // list without header.
+    enum SectionColumn { Name, HeatOutput, Length, Zeta, Material, InnerDiameter };
+    const QList<Csv::Column> SectionColumns { { QStringLiteral("Bezeichnung"), true },
+        { QStringLiteral("Leistung_kW"), true }, { QStringLiteral("Laenge_m"), true }, { QStringLiteral("Zeta"), true },
+        { QStringLiteral("Material"), true }, { QStringLiteral("Innen_mm") } };
+
+    Circuit::Section section(const Csv::Record& record, const Csv::Dialect& dialect)
     {
+        auto number = [&](int column) { return Csv::number(record.view(column), dialect); };
         Circuit::Section s;
-        s.name = fields.value(0).trimmed();
-        s.heatOutput = fields.value(1).trimmed();
-        s.length = fields.value(2).trimmed();
-        s.zeta = fields.value(3).trimmed();
-        const QString material = fields.value(4).trimmed();
+        s.name = record.field(Name);
+        s.heatOutput = number(HeatOutput);
+        s.length = number(Length);
+        s.zeta = number(Zeta);
         bool ok = false;
-        const int m = material.toInt(&ok);
+        const int m = record.view(Material).toInt(&ok);
         s.material = ok && PipeCatalogue::validMaterial(m) ? m : 0;
-        s.innerDiameter = fields.value(5).trimmed();
+        s.innerDiameter = number(InnerDiameter);
         return s;
     }
 
+    // The material is written also when unknown (0), so that no section's
+    // line is blank.
     QStringList inputFields(const Circuit::Section& s)
     {
-        return { s.name, s.heatOutput, s.length, s.zeta, s.material ? QString::number(s.material) : QString(),
-            s.innerDiameter };
+        return { s.name, s.heatOutput, s.length, s.zeta, QString::number(s.material), s.innerDiameter };
     }
 
     bool fail(QString* error, const QString& reason)
@@ -83,17 +69,15 @@ QString suffix()
     return QStringLiteral("fluvano");
 }
 
-QString mimeType()
-{
-    return QStringLiteral("application/x-fluvano-circuit");
-}
-
 QByteArray toText(const Circuit::Document& document)
 {
     QString text = row({ FormatKey, QString::number(Version) });
     text += row({ DifferenceKey, document.temperatureDifference });
     text += row({ ExtraKey, document.extraLoss });
-    text += Columns + u'\n';
+    QStringList columns;
+    for (const Csv::Column& column : SectionColumns)
+        columns.append(column.name);
+    text += row(columns);
     for (const Circuit::Section& s : document.sections)
         text += row(inputFields(s));
     return text.toUtf8();
@@ -101,17 +85,19 @@ QByteArray toText(const Circuit::Document& document)
 
 bool isDocument(const QByteArray& text)
 {
-    const QByteArray start = text.startsWith(Bom) ? text.mid(Bom.size(), 64) : text.left(64);
+    const QByteArray start = text.startsWith(Csv::Bom) ? text.mid(qsizetype(sizeof Csv::Bom) - 1, 64) : text.left(64);
     return start.startsWith(FormatKey.toUtf8() + ';');
 }
 
 bool fromText(const QByteArray& text, Circuit::Document& document, QString* error)
 {
-    const QStringList all = lines(text);
-    if (all.isEmpty() || !isDocument(text)) return fail(error, QStringLiteral("Keine Fluvano-Teilstreckendatei"));
-    const QStringList format = CsvBatch::splitLine(all.first());
+    if (!isDocument(text)) return fail(error, QStringLiteral("Keine Fluvano-Teilstreckendatei"));
+    // The lines before the column line are "Key;value" records.
+    Csv::Reader keys(text, {});
+    Csv::Record record;
+    keys.next(record);
     bool ok = false;
-    const int version = format.value(1).trimmed().toInt(&ok);
+    const int version = record.at(1).toInt(&ok);
     if (!ok || version < 1) return fail(error, QStringLiteral("Unbekannte Formatversion"));
     if (version > Version)
         return fail(error,
@@ -121,18 +107,27 @@ bool fromText(const QByteArray& text, Circuit::Document& document, QString* erro
 
     Circuit::Document read;
     read.temperatureDifference.clear();
-    qsizetype i = 1;
-    for (; i < all.size(); ++i) {
-        const QStringList fields = CsvBatch::splitLine(all[i]);
-        const QString key = fields.value(0).trimmed();
-        if (key == QStringLiteral("Bezeichnung")) break;
-        if (key == DifferenceKey) read.temperatureDifference = fields.value(1).trimmed();
-        if (key == ExtraKey) read.extraLoss = fields.value(1).trimmed();
+    int columnLine = 0;
+    while (keys.next(record)) {
+        const QStringView key = record.at(0);
+        if (key == u"Bezeichnung") {
+            columnLine = record.line();
+            break;
+        }
+        if (key == DifferenceKey) read.temperatureDifference = record.at(1).toString();
+        if (key == ExtraKey) read.extraLoss = record.at(1).toString();
     }
-    if (i == all.size()) return fail(error, QStringLiteral("Die Spaltenzeile fehlt"));
-    for (++i; i < all.size(); ++i) {
+    if (!columnLine) return fail(error, QStringLiteral("Die Spaltenzeile fehlt"));
+
+    // From the column line on, a section list.
+    qsizetype from = 0;
+    for (int line = 1; line < columnLine; ++line)
+        from = text.indexOf('\n', from) + 1;
+    Csv::Reader sections(text.mid(from), SectionColumns);
+    if (!sections.error().isEmpty()) return fail(error, sections.error());
+    while (sections.next(record)) {
         if (read.sections.size() == Circuit::MaxSections) return fail(error, tooMany());
-        read.sections.append(section(CsvBatch::splitLine(all[i])));
+        read.sections.append(section(record, sections.dialect()));
     }
     document = read;
     return true;
@@ -140,16 +135,8 @@ bool fromText(const QByteArray& text, Circuit::Document& document, QString* erro
 
 bool save(const QString& path, const Circuit::Document& document, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
-    const QByteArray text = toText(document);
-    if (file.write(text) != text.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(error, reason);
-    }
-    if (!file.commit()) return fail(error, file.errorString());
-    return true;
+    const SaveFile::Result saved = SaveFile::write(path, toText(document));
+    return saved || fail(error, saved.reason);
 }
 
 bool load(const QString& path, Circuit::Document& document, QString* error, bool* wasDocument)
@@ -167,18 +154,12 @@ bool load(const QString& path, Circuit::Document& document, QString* error, bool
 
 bool sectionsFromCsv(const QByteArray& text, QList<Circuit::Section>& sections, QString* error)
 {
-    const QStringList all = lines(text);
+    Csv::Reader reader(text, SectionColumns);
+    if (!reader.error().isEmpty()) return fail(error, reader.error());
     QList<Circuit::Section> read;
-    for (qsizetype i = 0; i < all.size(); ++i) {
-        const QStringList fields = CsvBatch::splitLine(all[i]);
-        // The header line: its heat output is no number.
-        if (i == 0) {
-            QString heat = fields.value(1).trimmed();
-            heat.replace(u'.', u',');
-            if (!NumberText::read(heat)) continue;
-        }
+    for (Csv::Record record; reader.next(record);) {
         if (read.size() == Circuit::MaxSections) return fail(error, tooMany());
-        read.append(section(fields));
+        read.append(section(record, reader.dialect()));
     }
     sections = read;
     return true;
@@ -192,32 +173,6 @@ bool fromAny(const QByteArray& text, Circuit::Document& document, QString* error
     document.sections = sections;
     document.extraLoss.clear();
     return true;
-}
-
-QString csvHeader()
-{
-    return Columns + QStringLiteral(";Rohr;d_mm;w_m/s;R_Pa/m;R·l_Pa;Z_Pa;Δp_Pa;ΣΔp_Pa;Hinweis\n");
-}
-
-QByteArray toCsv(const Circuit::Document& document, const QList<Circuit::Row>& rows)
-{
-    QString text = csvHeader();
-    long double running = 0;
-    for (qsizetype i = 0; i < document.sections.size(); ++i) {
-        const Circuit::Row& r = rows.value(i);
-        QStringList fields = inputFields(document.sections[i]);
-        if (r.computed()) {
-            running += r.loss;
-            fields << r.panels.designation << r.panels.innerDiameter << r.panels.velocity << r.panels.pressureGradient
-                   << Circuit::pascal(r.gradientLoss) << Circuit::pascal(r.fittingsLoss) << Circuit::pascal(r.loss)
-                   << Circuit::pascal(running) << (r.panels.overloaded() ? ResultText::overloadWarning() : QString());
-        } else {
-            fields << QString() << QString() << QString() << QString() << QString() << QString() << QString()
-                   << (r.empty ? QString() : Circuit::pascal(running)) << r.reason;
-        }
-        text += row(fields);
-    }
-    return Bom + text.toUtf8();
 }
 
 } // namespace CircuitFile

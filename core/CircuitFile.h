@@ -22,7 +22,6 @@ namespace CircuitFile
 
 inline constexpr int Version = 1;
 QString suffix(); // "fluvano"
-QString mimeType(); // "application/x-fluvano-circuit"
 
 QByteArray toText(const Circuit::Document& document);
 // False with the reason in *error when the text is not a document this
@@ -37,18 +36,13 @@ bool save(const QString& path, const Circuit::Document& document, QString* error
 // which it was.
 bool load(const QString& path, Circuit::Document& document, QString* error, bool* wasDocument = nullptr);
 
-// A section list "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm"
-// (the last column optional, further columns ignored) after a header line;
-// a byte-order mark, CRLF and quoted fields are accepted.
+// A section list "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material[;Innen_mm]"
+// as spreadsheets write it (core/Csv.h): columns found by their header names
+// or, without a header, in this order.
 bool sectionsFromCsv(const QByteArray& text, QList<Circuit::Section>& sections, QString* error);
 
 // A document or a CSV section list, told apart by the format line; CSV
 // gives a document with the temperature difference left as it is.
 bool fromAny(const QByteArray& text, Circuit::Document& document, QString* error);
-
-// The computed table as CSV (byte-order mark, semicolons, decimal commas):
-// the input columns, the computed ones and "Hinweis".
-QString csvHeader();
-QByteArray toCsv(const Circuit::Document& document, const QList<Circuit::Row>& rows);
 
 } // namespace CircuitFile

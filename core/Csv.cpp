@@ -1,6 +1,7 @@
 #include "core/Csv.h"
 
 #include <QIODevice>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -156,6 +157,15 @@ void appendField(QString& row, QStringView field)
         row += c;
     }
     row += u'"';
+}
+
+QString number(QStringView field, const Dialect& dialect)
+{
+    if (!dialect.decimalPointOnly || !field.contains(u',')) return field.toString();
+    static const QRegularExpression Grouped(QStringLiteral("^-?\\d{1,3}(,\\d{3})+(\\.\\d*)?$"));
+    QString text = field.toString();
+    if (Grouped.match(text).hasMatch()) text.remove(u',');
+    return text;
 }
 
 QString row(const QStringList& fields)

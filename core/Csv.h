@@ -42,6 +42,11 @@ struct Dialect {
     bool decimalPointOnly = false;
 };
 
+// A number field as the input rules read it (they take a decimal comma or
+// point). With a decimal point only, commas that group thousands
+// ("1,250.5") are dropped; any other comma is left for the rules to read.
+QString number(QStringView field, const Dialect& dialect);
+
 // A column the caller reads. Header names match it trimmed, in any case, and
 // with ä, ö, ü, ß written ae, oe, ue, ss or not ("Länge_m" is "Laenge_m").
 struct Column {
@@ -67,6 +72,8 @@ public:
 
     // The fields in the order of the line.
     qsizetype size() const { return spans.size(); }
+    // The fields a line should have: the header's, or by position the caller's.
+    qsizetype expectedSize() const { return width; }
     QStringView at(qsizetype index) const;
 
 private:

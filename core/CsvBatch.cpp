@@ -1,6 +1,6 @@
 #include "core/CsvBatch.h"
 
-#include "core/NumberText.h"
+#include "core/Csv.h"
 #include "core/ResultText.h"
 #include "core/TypedInputs.h"
 
@@ -18,74 +18,24 @@ namespace CsvBatch
 namespace
 {
 
-    constexpr char16_t Separator = u';';
-    constexpr int InputColumns = 4;
     constexpr qsizetype FlushSize = 64 * 1024;
     // Rows are read in batches of this many, whose results are computed on
     // all cores and written in order.
     constexpr qsizetype BatchRows = 4096;
 
-    // Splits one line at semicolons; a field in double quotes may hold
-    // semicolons and doubled quotes.
-    QStringList split(const QString& line)
-    {
-        if (!line.contains(u'"')) return line.split(Separator);
-        QStringList fields;
-        QString field;
-        bool quoted = false;
-        for (qsizetype i = 0; i < line.size(); ++i) {
-            const QChar c = line[i];
-            if (quoted) {
-                if (c == u'"') {
-                    if (i + 1 < line.size() && line[i + 1] == u'"') {
-                        field += c;
-                        ++i;
-                    } else {
-                        quoted = false;
-                    }
-                } else {
-                    field += c;
-                }
-            } else if (c == u'"') {
-                quoted = true;
-            } else if (c == Separator) {
-                fields.append(field);
-                field.clear();
-            } else {
-                field += c;
-            }
-        }
-        fields.append(field);
-        return fields;
-    }
+    const QList<Csv::Column> InputColumns { { QStringLiteral("Leistung_kW"), true },
+        { QStringLiteral("Temperaturdifferenz_K"), true }, { QStringLiteral("Material"), true },
+        { QStringLiteral("Innen_mm") } };
 
-    // Appends a field, in double quotes when it holds a separator, a quote
-    // or a line break.
-    void appendField(QString& row, const QString& field)
-    {
-        const bool plain = std::none_of(field.begin(), field.end(),
-            [](QChar c) { return c == Separator || c == u'"' || c == u'\n' || c == u'\r'; });
-        if (plain) {
-            row += field;
-        } else {
-            QString escaped = field;
-            escaped.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-            row += u'"' + escaped + u'"';
-        }
-    }
-
-    QString outputRow(
-        const QStringList& fields, const SettingsRecord& settings, const PipeCatalogue& catalogue, bool& computed)
+    QString outputRow(const Csv::Record& record, const Csv::Dialect& dialect, const SettingsRecord& settings,
+        const PipeCatalogue& catalogue, bool& computed)
     {
         TypedInputs::Fields input;
-        const qsizetype n = fields.size();
-        if (n > 0) input.heatOutput = fields[0];
-        if (n > 1) input.temperatureDifference = fields[1];
-        if (n > 2) input.material = fields[2];
-        if (n > 3) input.innerDiameter = fields[3];
-        bool surplus = false;
-        for (qsizetype i = InputColumns; i < n; ++i)
-            surplus = surplus || !fields[i].trimmed().isEmpty();
+        input.heatOutput = Csv::number(record.view(0), dialect);
+        input.temperatureDifference = Csv::number(record.view(1), dialect);
+        input.material = record.field(2);
+        input.innerDiameter = Csv::number(record.view(3), dialect);
+        const bool surplus = record.surplus() > 0;
 
         const TypedInputs::Outcome outcome = TypedInputs::evaluate(input, settings, catalogue);
         QString reason = outcome.reason;
@@ -95,8 +45,8 @@ namespace
         QString row;
         row.reserve(128);
         auto field = [&row](const QString& text, bool first = false) {
-            if (!first) row += Separator;
-            appendField(row, text);
+            if (!first) row += u';';
+            Csv::appendField(row, text);
         };
         field(outcome.shown.heatOutput, true);
         field(outcome.shown.temperatureDifference);
@@ -110,31 +60,13 @@ namespace
             field(p.overloaded() ? ResultText::overloadWarning() : QString());
         } else {
             row += QStringLiteral(";;;;;;;");
-            appendField(row, reason);
+            Csv::appendField(row, reason);
         }
         row += u'\n';
         return row;
     }
 
-    // The first field of a line reads as a number the way an entry would take it.
-    bool startsWithNumber(const QStringList& fields)
-    {
-        QString first = fields.value(0).trimmed();
-        first.replace(u'.', u',');
-        return NumberText::read(first).has_value();
-    }
-
 } // namespace
-
-QStringList splitLine(const QString& line)
-{
-    return split(line);
-}
-
-void appendQuoted(QString& row, const QString& field)
-{
-    appendField(row, field);
-}
 
 QString header()
 {
@@ -147,11 +79,12 @@ Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, c
     Summary summary;
     // With a byte-order mark spreadsheet programs read the file as UTF-8;
     // without one they take it for their legacy code page.
-    QByteArray buffer("\xEF\xBB\xBF");
+    QByteArray buffer(Csv::Bom);
     buffer += header().toUtf8();
 
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
-    QList<QStringList> batch;
+    Csv::Reader reader(in, InputColumns);
+    QList<Csv::Record> batch;
     batch.reserve(BatchRows);
     std::vector<QString> rows;
     std::vector<char> computed;
@@ -164,7 +97,7 @@ Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, c
         auto work = [&](std::size_t first) {
             for (std::size_t i = first; i < count; i += threads) {
                 bool ok = false;
-                rows[i] = outputRow(batch[qsizetype(i)], settings, catalogue, ok);
+                rows[i] = outputRow(batch[qsizetype(i)], reader.dialect(), settings, catalogue, ok);
                 computed[i] = ok;
             }
         };
@@ -186,26 +119,15 @@ Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, c
         batch.clear();
     };
 
-    bool firstLine = true;
-    for (;;) {
-        QByteArray bytes = in.readLine();
-        if (bytes.isEmpty()) {
-            summary.readError = !in.atEnd();
-            break;
-        }
-        if (firstLine && bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
-            bytes.chop(1);
-        const QString line = QString::fromUtf8(bytes);
-        if (line.trimmed().isEmpty()) continue;
-        QStringList fields = split(line);
-        if (firstLine) {
-            firstLine = false;
-            if (!startsWithNumber(fields)) continue;
-        }
-        batch.append(std::move(fields));
+    if (!reader.error().isEmpty()) {
+        summary.columnsError = reader.error();
+        return summary;
+    }
+    for (Csv::Record record; reader.next(record);) {
+        batch.append(record);
         if (batch.size() == BatchRows) flushBatch();
     }
+    summary.readError = reader.readFailed();
     flushBatch();
     summary.writeError = summary.writeError || out.write(buffer) != buffer.size();
     return summary;

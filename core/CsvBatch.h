@@ -18,21 +18,16 @@ struct Summary {
     int notComputed = 0;
     bool readError = false; // the input stopped before its end
     bool writeError = false; // the output did not take everything
+    QString columnsError; // the header lacks a column: nothing was read or written
 };
-
-// One line split at semicolons; a field in double quotes may hold
-// semicolons and doubled quotes.
-QStringList splitLine(const QString& line);
-// Appends a field, in double quotes when it needs them.
-void appendQuoted(QString& row, const QString& field);
 
 // The header of the output.
 QString header();
 
-// Reads UTF-8 text (a byte-order mark, CRLF and fields in double quotes are
-// accepted) and writes a byte-order mark, the header and one row per
-// non-blank input row to `out`. The first line is a header unless its
-// first field is a number. A row that cannot be computed gets empty result
+// Reads the rows as spreadsheets write them (core/Csv.h: UTF-8 or
+// Windows-1252, ";", "," or tab, quoted fields, a header naming the columns
+// in any order, or none) and writes a byte-order mark, the header and one row
+// per row read to `out`. A row that cannot be computed gets empty result
 // fields and the reason in "Hinweis"; the rows after it go on.
 Summary convert(QIODevice& in, QIODevice& out, const SettingsRecord& settings, const PipeCatalogue& catalogue);
 

@@ -1,14 +1,12 @@
 #include "core/PipeSeries.h"
 
-#include "core/CsvBatch.h"
+#include "core/Csv.h"
 #include "core/NumberText.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
 
 namespace PipeSeries
 {
@@ -18,7 +16,10 @@ namespace
 
     using Series = PipeCatalogue::Series;
 
-    constexpr int Columns = 5;
+    enum { MaterialColumn, CaptionColumn, NameColumn, DesignationColumn, DiameterColumn, Columns };
+    const QList<Csv::Column> SeriesColumns { { QStringLiteral("Material"), true }, { QStringLiteral("Kurzname"), true },
+        { QStringLiteral("Name"), true }, { QStringLiteral("Bezeichnung"), true },
+        { QStringLiteral("Innen_mm"), true } };
     constexpr qint64 MaxFileSize = 1024 * 1024; // far beyond 4 x 20 lines
 
     QByteArray& remembered()
@@ -110,9 +111,7 @@ std::optional<Fault> check(const Series& series)
 Content parse(const QByteArray& bytes, const QString& where)
 {
     Content content;
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    const QStringList lines = text.split(u'\n');
+    Csv::Reader reader(bytes, SeriesColumns);
 
     struct Gathered {
         Series series;
@@ -129,23 +128,19 @@ Content parse(const QByteArray& bytes, const QString& where)
         gathered[m].faulty = true;
         tell(line, problem, m);
     };
+    if (!reader.error().isEmpty()) {
+        content.problems.append(
+            where + QStringLiteral(": ") + reader.error() + QStringLiteral(" Es gelten die Standardwerte."));
+        return content;
+    }
 
-    bool first = true;
-    for (int n = 1; n <= int(lines.size()); ++n) {
-        QString line = lines[n - 1];
-        if (line.endsWith(u'\r')) line.chop(1);
-        QStringList fields = CsvBatch::splitLine(line);
-        for (QString& field : fields)
-            field = field.trimmed();
-        if (std::all_of(fields.begin(), fields.end(), [](const QString& f) { return f.isEmpty(); })) continue;
+    for (Csv::Record record; reader.next(record);) {
+        const int n = record.line();
         bool isNumber = false;
-        const int m = fields[0].toInt(&isNumber);
-        if (first) {
-            first = false;
-            if (!isNumber) continue; // the header
-        }
+        const int m = record.view(MaterialColumn).toInt(&isNumber);
         if (!isNumber || !PipeCatalogue::validMaterial(m)) {
-            tell(n, QStringLiteral("Unbekanntes Rohrmaterial %1 (7 bis 10).").arg(quoted(fields[0])));
+            tell(
+                n, QStringLiteral("Unbekanntes Rohrmaterial %1 (7 bis 10).").arg(quoted(record.field(MaterialColumn))));
             continue;
         }
         if (!PipeCatalogue::editable(m)) {
@@ -154,12 +149,12 @@ Content parse(const QByteArray& bytes, const QString& where)
         }
         Gathered& material = gathered[m];
         if (material.faulty) continue;
-        if (fields.size() != Columns) {
-            fault(m, n, QStringLiteral("%1 Spalten statt %2.").arg(fields.size()).arg(Columns));
+        if (record.size() != record.expectedSize()) {
+            fault(m, n, QStringLiteral("%1 Spalten statt %2.").arg(record.size()).arg(record.expectedSize()));
             continue;
         }
-        const QString& caption = fields[1];
-        const QString& name = fields[2];
+        const QString caption = record.field(CaptionColumn);
+        const QString name = record.field(NameColumn);
         if (material.lines.isEmpty()) {
             material.series.caption = caption;
             material.series.name = name;
@@ -167,9 +162,9 @@ Content parse(const QByteArray& bytes, const QString& where)
             fault(m, n, QStringLiteral("Kurzname oder Name weicht von Zeile %1 ab.").arg(material.lines.first()));
             continue;
         }
-        QString diameter = fields[4];
+        QString diameter = Csv::number(record.view(DiameterColumn), reader.dialect());
         diameter.replace(u'.', u',');
-        material.series.pipes.append({ fields[3], diameter });
+        material.series.pipes.append({ record.field(DesignationColumn), diameter });
         material.lines.append(n);
     }
 
@@ -188,19 +183,17 @@ Content parse(const QByteArray& bytes, const QString& where)
 
 QByteArray image(const PipeCatalogue& catalogue)
 {
-    QString text = QStringLiteral("\uFEFFMaterial;Kurzname;Name;Bezeichnung;Innen_mm\r\n");
+    QStringList header;
+    for (const Csv::Column& column : SeriesColumns)
+        header.append(column.name);
+    QString text = Csv::row(header) + QStringLiteral("\r\n");
     for (int m = PipeCatalogue::FirstEditable; m <= PipeCatalogue::MaterialCount; ++m) {
         const Series series = catalogue.series(m);
-        for (const PipeCatalogue::Pipe& pipe : series.pipes) {
-            text += QString::number(m);
-            for (const QString* field : { &series.caption, &series.name, &pipe.designation, &pipe.innerDiameter }) {
-                text += u';';
-                CsvBatch::appendQuoted(text, *field);
-            }
-            text += QStringLiteral("\r\n");
-        }
+        for (const PipeCatalogue::Pipe& pipe : series.pipes)
+            text += Csv::row({ QString::number(m), series.caption, series.name, pipe.designation, pipe.innerDiameter })
+                + QStringLiteral("\r\n");
     }
-    return text.toUtf8();
+    return QByteArray(Csv::Bom) + text.toUtf8();
 }
 
 QStringList load(PipeCatalogue& catalogue)
@@ -225,20 +218,10 @@ QStringList load(PipeCatalogue& catalogue)
 
 SettingsFile::WriteResult save(const PipeCatalogue& catalogue)
 {
-    const SettingsFile::Location where = SettingsFile::location();
-    const QString to = path();
-    if (where.perUser && !QDir().mkpath(where.directory)) return { false, to, qt_error_string(errno) };
     const QByteArray bytes = image(catalogue);
-    QSaveFile file(to);
-    if (!file.open(QIODevice::WriteOnly)) return { false, to, file.errorString() };
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return { false, to, reason };
-    }
-    if (!file.commit()) return { false, to, file.errorString() };
-    remembered() = bytes;
-    return { true, to, {} };
+    const SaveFile::Result result = SaveFile::write(path(), bytes, SettingsFile::location().perUser);
+    if (result) remembered() = bytes;
+    return result;
 }
 
 QByteArray lastImage()

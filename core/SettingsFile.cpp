@@ -4,11 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -167,28 +165,13 @@ ReadResult read(SettingsRecord& record)
 
 WriteResult write(const SettingsRecord& record, const QString& filePath)
 {
-    QSaveFile file(filePath);
-    // Unbuffered, so that a short write (disk full, file size limit) shows in
-    // write()'s result instead of being lost in a later flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return { false, filePath, file.errorString() };
-    errno = 0;
-    if (file.write(reinterpret_cast<const char*>(&record), sizeof record) != qint64(sizeof record)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
-        file.cancelWriting();
-        return { false, filePath, reason };
-    }
-    if (!file.commit()) return { false, filePath, file.errorString() };
-    return { true, filePath, {} };
+    return SaveFile::write(filePath, image(record));
 }
 
 WriteResult write(const SettingsRecord& record)
 {
     const Location where = location();
-    if (where.perUser && !QDir().mkpath(where.directory)) {
-        const QString reason = qt_error_string(errno);
-        return { false, where.writePath, reason };
-    }
-    WriteResult result = write(record, where.writePath);
+    WriteResult result = SaveFile::write(where.writePath, image(record), where.perUser);
     if (result) remembered() = image(record);
     return result;
 }

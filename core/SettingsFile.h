@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SaveFile.h"
 #include "core/SettingsRecord.h"
 
 #include <QByteArray>
@@ -59,12 +60,7 @@ enum class ReadResult { Ok, Missing, Failed };
 ReadResult read(SettingsRecord& record);
 ReadResult read(SettingsRecord& record, const QString& filePath);
 
-struct WriteResult {
-    bool ok = false;
-    QString path;
-    QString reason; // the system's reason when the save failed
-    operator bool() const { return ok; }
-};
+using WriteResult = SaveFile::Result;
 
 // Replaces the program's settings file (path(), creating a per-user folder
 // when needed), or the given file, atomically: a failure at any point leaves

@@ -2,6 +2,7 @@
 
 #include "report/Sheet.h"
 
+#include "core/CircuitTable.h"
 #include "core/NumberText.h"
 
 #include <QFontMetricsF>
@@ -31,10 +32,18 @@ using Sheet::HeaderFill;
 using Sheet::Ink;
 using Sheet::Red;
 using Sheet::Rule;
-const QColor ComputedFill(246, 246, 246);
 
-constexpr double ColumnWidths[] = { 90, 330, 190, 140, 110, 310, 190, 200, 130, 130, 160, 170, 150, 170, 200 };
-constexpr int Columns = int(std::size(ColumnWidths));
+// The window's column widths, scaled to the sheet's width.
+double columnWidth(int column)
+{
+    static const double scale = [] {
+        int total = 0;
+        for (const CircuitTable::ColumnInfo& c : CircuitTable::columns())
+            total += c.width;
+        return Width / total;
+    }();
+    return CircuitTable::column(column).width * scale;
+}
 
 QFont sheetFont(double points, bool bold = false)
 {
@@ -63,10 +72,10 @@ int rowsFitting(double top, bool withTotals)
 
 } // namespace
 
-CircuitSheet::CircuitSheet(const Circuit::Document& document, const QList<Circuit::Row>& rows,
+CircuitSheet::CircuitSheet(const Circuit::Document& document, const Circuit::Evaluation& evaluation,
     const SettingsRecord& settings, const PipeCatalogue& catalogue, const QDate& date, const QString& fileName)
     : document_(document)
-    , rows_(rows)
+    , evaluation_(evaluation)
     , settings_(settings)
     , catalogue_(catalogue)
     , date_(date)
@@ -150,55 +159,40 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
     }
 
     // The header row on every page.
-    const QStringList captions = Circuit::columnCaptions();
+    using namespace CircuitTable;
     const QFont font = sheetFont(7.5);
     const QFont bold = sheetFont(7.5, true);
     constexpr double Pad = 15;
     painter.fillRect(QRectF(Left, y, Width, RowHeight), HeaderFill);
     double x = Left;
-    for (int c = 0; c < Columns; ++c) {
-        text(painter, QRectF(x + Pad, y, ColumnWidths[c] - 2 * Pad, RowHeight),
-            c == 1 || c == 5 || c == 7 ? Qt::AlignLeft : Qt::AlignRight, captions[c], bold);
-        x += ColumnWidths[c];
+    for (const ColumnInfo& c : columns()) {
+        text(painter, QRectF(x + Pad, y, columnWidth(c.key) - 2 * Pad, RowHeight),
+            c.left ? Qt::AlignLeft : Qt::AlignRight, c.caption(), bold);
+        x += columnWidth(c.key);
     }
     const double tableTop = y;
     y += RowHeight;
 
-    long double running = 0;
-    for (int r = 0; r < page.first; ++r)
-        if (rows_.value(r).computed()) running += rows_[r].loss;
     for (int r = page.first; r < page.first + page.count; ++r) {
-        const Circuit::Section& s = document_.sections[r];
-        const Circuit::Row row = rows_.value(r);
-        if (row.computed()) running += row.loss;
+        const Circuit::Row& row = evaluation_.rows.at(r);
         rule(painter, Left, Right, y);
-        QStringList cells { QString::number(r + 1), s.name, s.heatOutput, s.length, s.zeta,
-            catalogue_.caption(s.material), s.innerDiameter };
-        if (row.computed())
-            cells << row.panels.designation << row.panels.innerDiameter << row.panels.velocity
-                  << row.panels.pressureGradient << Circuit::pascal(row.gradientLoss)
-                  << Circuit::pascal(row.fittingsLoss) << Circuit::pascal(row.loss);
-        else
-            cells << row.reason << QString() << QString() << QString() << QString() << QString() << QString();
-        cells << (row.empty ? QString() : Circuit::pascal(running));
         x = Left;
-        for (int c = 0; c < Columns; ++c) {
-            const bool red = (c == 9 && row.computed() && row.panels.tooFast)
-                || (c == 10 && row.computed() && row.panels.tooSteep);
-            if (c == 7 && !row.empty && !row.computed()) {
+        for (int c = 0; c < ColumnCount; ++c) {
+            const QString cell = CircuitTable::cell(document_, evaluation_, r, c, Purpose::Screen, catalogue_);
+            if (c == FirstComputed && !row.empty && !row.computed()) {
                 // The reason across the computed columns.
                 double span = 0;
-                for (int k = 7; k <= 13; ++k)
-                    span += ColumnWidths[k];
-                text(painter, QRectF(x + Pad, y, span - 2 * Pad, RowHeight), Qt::AlignLeft, cells[c], font, Red);
+                for (int k = FirstComputed; k <= LastWithReason; ++k)
+                    span += columnWidth(k);
+                text(painter, QRectF(x + Pad, y, span - 2 * Pad, RowHeight), Qt::AlignLeft, cell, font, Red);
                 x += span;
-                c = 13;
+                c = LastWithReason;
                 continue;
             }
-            text(painter, QRectF(x + Pad, y, ColumnWidths[c] - 2 * Pad, RowHeight),
-                c == 1 || c == 5 || c == 7 ? Qt::AlignLeft : Qt::AlignRight, cells[c], red ? bold : font,
-                red ? Red : Ink);
-            x += ColumnWidths[c];
+            const bool red = overLimit(row, c);
+            text(painter, QRectF(x + Pad, y, columnWidth(c) - 2 * Pad, RowHeight),
+                column(c).left ? Qt::AlignLeft : Qt::AlignRight, cell, red ? bold : font, red ? Red : Ink);
+            x += columnWidth(c);
         }
         y += RowHeight;
     }
@@ -207,7 +201,8 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
     painter.drawRect(QRectF(Left, tableTop, Width, y - tableTop));
 
     if (page.totals) {
-        const Circuit::Totals totals = Circuit::totals(rows_, document_.extraLoss, settings_);
+        const Circuit::Totals& totals = evaluation_.totals;
+        const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(totals);
         y += 50;
         struct Line {
             QString caption;
@@ -215,12 +210,10 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
             QString unit;
         };
         const QList<Line> lines {
-            { QStringLiteral("Σ Δp Teilstrecken"), Circuit::pascal(totals.sectionLoss), QStringLiteral("Pa") },
-            { QStringLiteral("weitere Druckverluste (Wärmeerzeuger, Ventile)"),
-                totals.extraOk ? Circuit::pascal(totals.extraLoss) : QString(), QStringLiteral("Pa") },
-            { QStringLiteral("Pumpe: Förderhöhe"), totals.headOk ? Circuit::headText(totals.head) : QString(),
-                QStringLiteral("m") },
-            { QStringLiteral("Pumpe: Volumenstrom"), Circuit::flowText(totals.volumeFlow), QStringLiteral("m³/h") },
+            { QStringLiteral("Σ Δp Teilstrecken"), texts.sectionLoss, QStringLiteral("Pa") },
+            { QStringLiteral("weitere Druckverluste (Wärmeerzeuger, Ventile)"), texts.extraLoss, QStringLiteral("Pa") },
+            { QStringLiteral("Pumpe: Förderhöhe"), texts.head, QStringLiteral("m") },
+            { QStringLiteral("Pumpe: Volumenstrom"), texts.volumeFlow, QStringLiteral("m³/h") },
         };
         const QFont lineFont = sheetFont(10, true);
         for (const Line& line : lines) {

@@ -16,8 +16,8 @@ class QRectF;
 class CircuitSheet
 {
 public:
-    CircuitSheet(const Circuit::Document& document, const QList<Circuit::Row>& rows, const SettingsRecord& settings,
-        const PipeCatalogue& catalogue, const QDate& date, const QString& fileName);
+    CircuitSheet(const Circuit::Document& document, const Circuit::Evaluation& evaluation,
+        const SettingsRecord& settings, const PipeCatalogue& catalogue, const QDate& date, const QString& fileName);
 
     int pageCount() const;
     // `paper` is the whole sheet in the painter's coordinates; `page` from 0.
@@ -32,7 +32,7 @@ public:
 
 private:
     Circuit::Document document_;
-    QList<Circuit::Row> rows_;
+    Circuit::Evaluation evaluation_;
     SettingsRecord settings_;
     const PipeCatalogue& catalogue_;
     QDate date_;

@@ -1,9 +1,11 @@
 #include "report/Sheet.h"
 
+#include "core/SaveFile.h"
+
+#include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace Sheet
 {
@@ -21,14 +23,12 @@ QFont font(double points, bool bold)
 bool writePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation,
     const std::function<void(QPainter&, QPdfWriter&)>& paint, QString* error)
 {
-    auto fail = [&](const QString& reason) {
-        if (error) *error = reason;
-        return false;
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(file.errorString());
+    // Painted in memory, then saved as every file is.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageOrientation(orientation);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -37,14 +37,15 @@ bool writePdf(const QString& path, const QString& title, QPageLayout::Orientatio
         writer.setCreator(QStringLiteral("Fluvano"));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return fail(QStringLiteral("PDF kann nicht angelegt werden"));
+            if (error) *error = QStringLiteral("PDF kann nicht angelegt werden");
+            return false;
         }
         paint(painter, writer);
         painter.end();
     }
-    if (!file.commit()) return fail(file.errorString());
-    return true;
+    const SaveFile::Result saved = SaveFile::write(path, pdf);
+    if (!saved && error) *error = saved.reason;
+    return saved;
 }
 
 } // namespace Sheet

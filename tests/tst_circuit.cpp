@@ -4,6 +4,7 @@
 #include "ReferenceCalculation.h"
 
 #include "core/CircuitFile.h"
+#include "core/CircuitTable.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -99,33 +100,33 @@ private Q_SLOTS:
         if (row == 0) {
             // By hand from the main window's worked example (R 42,73 Pa/m,
             // w 0,279 m/s): 42,73 · 12 = 512,8; 4,5 · 491,6 · 0,279² = 172,2.
-            QCOMPARE(Circuit::pascal(r.gradientLoss), QStringLiteral("513"));
-            QCOMPARE(Circuit::pascal(r.fittingsLoss), QStringLiteral("172"));
-            QCOMPARE(Circuit::pascal(r.loss), QStringLiteral("685"));
+            QCOMPARE(CircuitTable::pascal(r.gradientLoss), QStringLiteral("513"));
+            QCOMPARE(CircuitTable::pascal(r.fittingsLoss), QStringLiteral("172"));
+            QCOMPARE(CircuitTable::pascal(r.loss), QStringLiteral("685"));
         }
     }
 
     void workedExampleTotals()
     {
-        QList<Circuit::Row> rows;
         long double sum = 0;
         long double flow = 0;
         const double inputs[3][3] = { { 10, 12, 4.5 }, { 6, 20, 2 }, { 1.5, 8, 6 } };
         for (int i = 0; i < 3; ++i) {
-            rows.append(Circuit::compute(threeSections()[i], QStringLiteral("15"), settings, catalogue));
             const Expected e = expected(inputs[i][0], inputs[i][1], inputs[i][2], i == 2 ? 5 : 1, settings, catalogue);
             sum += e.gradientLoss + e.fittingsLoss;
             flow = std::max(flow, e.calc.volumeFlow * 3600.0L);
         }
-        const Circuit::Totals t = Circuit::totals(rows, QStringLiteral("2500"), settings);
+        const Circuit::Totals t
+            = Circuit::evaluate({ threeSections(), QStringLiteral("15"), QStringLiteral("2500") }, settings, catalogue)
+                  .totals;
         QVERIFY(qAbs(t.sectionLoss - sum) < 1e-3L);
         QCOMPARE(t.computed, 3);
         QVERIFY(t.headOk);
         QVERIFY(qAbs(t.head - (sum + 2500) / (983.2L * 9.81L)) < 1e-6L);
-        QCOMPARE(Circuit::pascal(t.sectionLoss), QStringLiteral("2.283"));
-        QCOMPARE(Circuit::headText(t.head), QStringLiteral("0,50")); // 4783 Pa / 9645 N/m³
+        QCOMPARE(CircuitTable::pascal(t.sectionLoss), QStringLiteral("2.283"));
+        QCOMPARE(CircuitTable::headText(t.head), QStringLiteral("0,50")); // 4783 Pa / 9645 N/m³
         QVERIFY(qAbs(t.volumeFlow - flow) < 1e-9L);
-        QCOMPARE(Circuit::flowText(t.volumeFlow), QStringLiteral("0,583")); // the 10 kW section
+        QCOMPARE(CircuitTable::flowText(t.volumeFlow), QStringLiteral("0,583")); // the 10 kW section
     }
 
     // A row over a limit counts; an empty row shows and counts nothing; a
@@ -167,12 +168,13 @@ private Q_SLOTS:
         QCOMPARE(r.reason, reason);
         QCOMPARE(r.computed(), counts);
         QCOMPARE(r.computed() && r.panels.overloaded(), overloaded);
-        const Circuit::Totals t = Circuit::totals({ first, r }, {}, settings);
+        const Circuit::Document document { { threeSections()[0], row }, QStringLiteral("15"), {} };
+        const Circuit::Evaluation evaluation = Circuit::evaluate(document, settings, catalogue);
+        const Circuit::Totals& t = evaluation.totals;
         QCOMPARE(t.computed, counts ? 2 : 1);
         QCOMPARE(t.notComputed, reason.isEmpty() ? 0 : 1);
         if (!counts) QCOMPARE(t.sectionLoss, first.loss);
-        const QByteArray csv
-            = CircuitFile::toCsv({ { threeSections()[0], row }, QStringLiteral("15"), {} }, { first, r });
+        const QByteArray csv = CircuitTable::csv(document, evaluation, catalogue);
         const QString last = QString::fromUtf8(csv).trimmed().split(u'\n').last();
         QVERIFY2(last.endsWith(overloaded ? QStringLiteral("LEISTUNG ZU GROSS !") : reason), qPrintable(last));
     }

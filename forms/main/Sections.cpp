@@ -16,7 +16,7 @@ void TForm1::connectSections()
 
 TForm7* TForm1::createSectionWindow()
 {
-    auto* window = new TForm7(this);
+    auto* window = new TForm7(appState(), this);
     connect(window, &TForm7::temperatureDifferenceLoaded, this, &TForm1::TemperaturdifferenzUebernehmen);
     FormLook::centerOnScreen(window);
     Form7 = window;

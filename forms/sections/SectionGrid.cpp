@@ -1,6 +1,5 @@
 #include "forms/sections/SectionGrid.h"
 
-#include "core/AppState.h"
 #include "forms/sections/SectionModel.h"
 #include "widgets/NumericKeys.h"
 
@@ -42,11 +41,11 @@ QModelIndex SectionGrid::nextTypedCell(const QModelIndex& from, bool forward) co
     int column = from.column();
     for (;;) {
         column += forward ? 1 : -1;
-        if (column >= SectionModel::ColumnCount) {
+        if (column >= CircuitTable::ColumnCount) {
             column = 0;
             ++row;
         } else if (column < 0) {
-            column = SectionModel::ColumnCount - 1;
+            column = CircuitTable::ColumnCount - 1;
             --row;
         }
         if (row < 0 || row >= model()->rowCount()) return {};
@@ -115,7 +114,7 @@ QWidget* SectionDelegate::createEditor(
 {
     if (index.column() == SectionModel::Material) {
         auto* box = new QComboBox(parent);
-        const PipeCatalogue& catalogue = appState().catalogue();
+        const PipeCatalogue& catalogue = static_cast<const SectionModel*>(index.model())->catalogue();
         for (int m = 1; m <= PipeCatalogue::MaterialCount; ++m)
             if (catalogue.pipeCount(m) > 0)
                 box->addItem(QStringLiteral("%1  %2").arg(m).arg(catalogue.materialName(m)), m);

@@ -1,46 +1,32 @@
 #pragma once
 
 #include "core/Circuit.h"
+#include "core/CircuitTable.h"
 
 #include <QAbstractTableModel>
 
 #include <optional>
-#include <vector>
 
-// The section list behind StringGrid1: the sections as typed, each row's
-// result and the running total. A changed cell computes its own row again
-// and the running totals below it; a changed temperature difference,
-// material default or constant computes every row.
+class AppState;
+
+// The section list behind StringGrid1, a view of the circuit in core: the
+// sections as typed and their evaluation (Circuit::evaluate), shown cell by
+// cell as CircuitTable says. A changed cell computes the list again, sizing
+// only its own pipe anew; a changed temperature difference, constant or pipe
+// series sizes every pipe again.
 class SectionModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column {
-        Number,
-        Name,
-        HeatOutput,
-        Length,
-        Zeta,
-        Material,
-        InnerDiameter, // typed
-        Pipe,
-        Diameter,
-        Velocity,
-        Gradient,
-        GradientLoss,
-        FittingsLoss,
-        Loss,
-        RunningTotal, // computed
-        ColumnCount
-    };
+    using enum CircuitTable::Column;
     static bool isNumberColumn(int column)
     {
-        return column == HeatOutput || column == Length || column == Zeta || column == InnerDiameter;
+        return CircuitTable::column(column).kind == CircuitTable::ColumnInfo::Kind::Number;
     }
-    static bool isEditable(int column) { return column >= Name && column <= InnerDiameter; }
+    static bool isEditable(int column) { return CircuitTable::column(column).typed(); }
 
-    explicit SectionModel(QObject* parent = nullptr);
+    explicit SectionModel(AppState& data, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -49,16 +35,17 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    // The sections and the temperature difference; the further losses stay
-    // with the window.
-    const QList<Circuit::Section>& sections() const { return sections_; }
+    // The sections, the temperature difference and the further losses.
+    const Circuit::Document& document() const { return document_; }
+    const QList<Circuit::Section>& sections() const { return document_.sections; }
     void setSections(const QList<Circuit::Section>& sections);
+    void setExtraLoss(const QString& text);
 
     // Computes every row when the temperature difference (as typed in the
     // main window) differs from the last one; a change of the shared
     // constants or pipe series does so by itself.
     void setTemperatureDifference(const QString& text);
-    const QString& temperatureDifference() const { return temperatureDifference_; }
+    const QString& temperatureDifference() const { return document_.temperatureDifference; }
     // The material of new rows.
     void setDefaultMaterial(int material) { defaultMaterial_ = material; }
     int defaultMaterial() const { return defaultMaterial_; }
@@ -68,22 +55,23 @@ public:
     bool insertSection(int row, const std::optional<Circuit::Section>& section = std::nullopt);
     Circuit::Section takeSection(int row);
 
-    const QList<Circuit::Row>& results() const { return rows_; }
-    long double runningTotal(int row) const { return running_[std::size_t(row)]; }
-    Circuit::Totals totals(const QString& extraLoss) const;
+    const PipeCatalogue& catalogue() const;
+    const Circuit::Evaluation& evaluation() const { return evaluation_; }
+    const QList<Circuit::Row>& results() const { return evaluation_.rows; }
+    const Circuit::Totals& totals() const { return evaluation_.totals; }
 
 Q_SIGNALS:
-    // Any change of a section or its result.
+    // Any change of a section, the further losses or the results.
     void changed();
 
 private:
-    QList<Circuit::Section> sections_;
-    QList<Circuit::Row> rows_;
-    std::vector<long double> running_; // Σ Δp up to and including each row
-    QString temperatureDifference_ = QStringLiteral("15");
+    AppState& data_;
+    Circuit::Document document_;
+    Circuit::Evaluation evaluation_;
     int defaultMaterial_ = 1;
 
-    void computeRow(int row);
+    // Computes the list again; `keepSizing`: the pipes of unchanged sections
+    // stay as they were.
+    void evaluate(bool keepSizing);
     void computeAll();
-    void sumFrom(int row);
 };

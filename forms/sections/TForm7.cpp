@@ -2,6 +2,8 @@
 
 #include "core/AppState.h"
 #include "core/CircuitFile.h"
+#include "core/CircuitTable.h"
+#include "core/SaveFile.h"
 #include "forms/sections/SectionFiles.h"
 #include "forms/sections/SectionModel.h"
 #include "report/CircuitSheet.h"
@@ -21,15 +23,12 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
 
 namespace
 {
-
-constexpr int ColumnWidths[] = { 30, 120, 82, 64, 44, 150, 82, 70, 48, 52, 62, 62, 56, 62, 70 };
 
 QString escaped(const QString& text)
 {
@@ -38,10 +37,11 @@ QString escaped(const QString& text)
 
 } // namespace
 
-TForm7::TForm7(QWidget* parent)
+TForm7::TForm7(AppState& data, QWidget* parent)
     : QWidget(parent,
         Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , model_(new SectionModel(this))
+    , data_(data)
+    , model_(new SectionModel(data, this))
 {
     setupUi(this);
     FormLook::applyPixelFonts(this);
@@ -69,8 +69,8 @@ TForm7::TForm7(QWidget* parent)
         addAction(action);
 
     StringGrid1->setModel(model_);
-    for (int c = 0; c < SectionModel::ColumnCount; ++c)
-        StringGrid1->setColumnWidth(c, ColumnWidths[c]);
+    for (const CircuitTable::ColumnInfo& column : CircuitTable::columns())
+        StringGrid1->setColumnWidth(column.key, column.width);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     NumericKeys::guard(Edit1);
 
@@ -109,7 +109,7 @@ TForm7::TForm7(QWidget* parent)
 
 void TForm7::followMainWindow(const QString& temperatureDifference, int material)
 {
-    const PipeCatalogue& catalogue = appState().catalogue();
+    const PipeCatalogue& catalogue = data_.catalogue();
     if (PipeCatalogue::validMaterial(material) && catalogue.pipeCount(material) > 0)
         model_->setDefaultMaterial(material);
     Label1->setText(QStringLiteral("Temperaturdifferenz (Hauptfenster): %1 K").arg(temperatureDifference));
@@ -118,11 +118,7 @@ void TForm7::followMainWindow(const QString& temperatureDifference, int material
 
 Circuit::Document TForm7::document() const
 {
-    Circuit::Document d;
-    d.sections = model_->sections();
-    d.temperatureDifference = model_->temperatureDifference();
-    d.extraLoss = Edit1->text();
-    return d;
+    return model_->document();
 }
 
 bool TForm7::isModified() const
@@ -142,6 +138,7 @@ void TForm7::setDocument(const Circuit::Document& document)
         const QSignalBlocker block(Edit1);
         Edit1->setText(document.extraLoss);
     }
+    model_->setExtraLoss(document.extraLoss);
     Circuit::Document sections = document;
     for (Circuit::Section& s : sections.sections)
         if (s.isEmpty() && s.material == 0) s.material = model_->defaultMaterial();
@@ -154,14 +151,17 @@ void TForm7::setDocument(const Circuit::Document& document)
 
 void TForm7::Anzeigen()
 {
-    const Circuit::Totals totals = model_->totals(Edit1->text());
-    Panel1->setText(totals.computed > 0 ? Circuit::pascal(totals.sectionLoss) : QString());
-    Panel2->setText(totals.computed > 0 && totals.headOk ? Circuit::headText(totals.head) : QString());
-    Panel3->setText(totals.computed > 0 ? Circuit::flowText(totals.volumeFlow) : QString());
+    const Circuit::Totals& totals = model_->totals();
+    const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(totals);
+    // Nothing computed: nothing to show.
+    const bool any = totals.computed > 0;
+    Panel1->setText(any ? texts.sectionLoss : QString());
+    Panel2->setText(any ? texts.head : QString());
+    Panel3->setText(any ? texts.volumeFlow : QString());
     Edit1->setToolTip(totals.extraOk ? QString() : QStringLiteral("Fehlerhafte Eingabe!"));
-    const bool any = model_->rowCount() > 0;
+    const bool rows = model_->rowCount() > 0;
     for (QAction* action : { ActionDrucken, ActionPdf, ActionKopieren, ActionCsvExportieren, ActionZeileLoeschen })
-        action->setEnabled(any);
+        action->setEnabled(rows);
     ActionZeileEinfuegen->setEnabled(model_->rowCount() < Circuit::MaxSections);
     updateTitle();
 }
@@ -169,7 +169,7 @@ void TForm7::Anzeigen()
 void TForm7::updateSpans(int first, int last)
 {
     const QList<Circuit::Row>& rows = model_->results();
-    constexpr int Span = SectionModel::Loss - SectionModel::Pipe + 1;
+    constexpr int Span = CircuitTable::LastWithReason - CircuitTable::FirstComputed + 1;
     for (int r = std::max(0, first); r <= last && r < rows.size(); ++r) {
         const bool reason = !rows[r].empty && !rows[r].computed();
         if (reason != (StringGrid1->columnSpan(r, SectionModel::Pipe) > 1))
@@ -187,7 +187,7 @@ void TForm7::updateTitle()
 
 void TForm7::Edit1Change()
 {
-    Anzeigen();
+    model_->setExtraLoss(Edit1->text());
 }
 
 bool TForm7::mayDiscardChanges()
@@ -330,20 +330,19 @@ void TForm7::ActionCsvExportierenExecute()
     QString path = SectionFiles::choose(this, SectionFiles::Purpose::ExportCsv, suggestedPath(QStringLiteral("csv")));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-    QSaveFile file(path);
-    const QByteArray csv = CircuitFile::toCsv(document(), model_->results());
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+    const SaveFile::Result saved
+        = SaveFile::write(path, CircuitTable::csv(document(), model_->evaluation(), data_.catalogue()));
+    if (!saved)
         MessageBoxes::error(this,
             QStringLiteral("Die CSV-Datei konnte nicht gespeichert werden:\r%1\r%2")
-                .arg(QDir::toNativeSeparators(path), file.errorString()));
+                .arg(QDir::toNativeSeparators(path), saved.reason));
 }
 
 void TForm7::ActionDruckenExecute()
 {
     StringGrid1->commitEditing();
-    const AppState& state = appState();
-    const CircuitSheet sheet(document(), model_->results(), state.settings(), state.catalogue(), QDate::currentDate(),
-        QDir::toNativeSeparators(filePath_));
+    const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(),
+        QDate::currentDate(), QDir::toNativeSeparators(filePath_));
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
@@ -365,9 +364,8 @@ void TForm7::ActionPdfExecute()
     QString path = SectionFiles::choose(this, SectionFiles::Purpose::Pdf, suggestedPath(QStringLiteral("pdf")));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-    const AppState& state = appState();
-    const CircuitSheet sheet(document(), model_->results(), state.settings(), state.catalogue(), QDate::currentDate(),
-        QDir::toNativeSeparators(filePath_));
+    const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(),
+        QDate::currentDate(), QDir::toNativeSeparators(filePath_));
     QString reason;
     if (!sheet.writePdf(path, &reason))
         MessageBoxes::error(this,
@@ -407,7 +405,7 @@ void TForm7::ActionRueckgaengigExecute()
 
 void TForm7::ActionKopierenExecute()
 {
-    const QStringList captions = Circuit::columnCaptions();
+    const QStringList captions = CircuitTable::captions();
     QString text = captions.join(u'\t') + u'\n';
     QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table border=\"1\">\n<tr>");
     for (const QString& caption : captions)
@@ -416,7 +414,7 @@ void TForm7::ActionKopierenExecute()
     for (int r = 0; r < model_->rowCount(); ++r) {
         QStringList cells;
         html += QStringLiteral("<tr>");
-        for (int c = 0; c < SectionModel::ColumnCount; ++c) {
+        for (int c = 0; c < CircuitTable::ColumnCount; ++c) {
             const QModelIndex index = model_->index(r, c);
             QString cell = index.data().toString();
             // A row's reason stands in the pipe column.

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class AppState;
 class QMenuBar;
 class SectionModel;
 
@@ -20,7 +21,7 @@ class TForm7 : public QWidget, public Ui::TForm7
     Q_OBJECT
 
 public:
-    explicit TForm7(QWidget* parent = nullptr);
+    explicit TForm7(AppState& data, QWidget* parent = nullptr);
 
     // The main window's temperature difference as typed and its material
     // (for new rows). Cheap when nothing changed; the constants are compared
@@ -65,6 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    AppState& data_;
     SectionModel* model_;
     QMenuBar* MenuBar;
     QString filePath_;
