@@ -227,6 +227,43 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, output.contains(QStringLiteral(";;;;;;")) ? 1 : 0);
     }
 
+    // A list as spreadsheet programs save it computes what the plain list
+    // computes; a header without a needed column says which.
+    void spreadsheetLists_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("Windows-1252, own column, reordered") << QByteArray(
+            "Material;Raum;Temperaturdifferenz_K;Leistung_kW\r\n1;K\xFC"
+            "che;15;10\r\n5;Bad;15;1,5\r\n") << QString();
+        QTest::newRow("commas, decimal points")
+            << QByteArray("Leistung_kW,Temperaturdifferenz_K,Material\n10,15,1\n1.5,15,5\n") << QString();
+        QTest::newRow("tabs") << QByteArray("Leistung_kW\tTemperaturdifferenz_K\tMaterial\n10\t15\t1\n1,5\t15\t5\n")
+                              << QString();
+        QTest::newRow("quoted") << QByteArray("\"Leistung_kW\";\"Temperaturdifferenz_K\";\"Material\"\n"
+                                              "\"10\";\"15\";\"1\"\n\"1,5\";\"15\";\"5\"\n")
+                                << QString();
+        QTest::newRow("a column missing")
+            << QByteArray("Leistung_kW;Material\n10;1\n") << QStringLiteral("„Temperaturdifferenz_K“ fehlt");
+    }
+    void spreadsheetLists()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, error);
+        const Result result = fluvano->run({ QStringLiteral("--csv"), QStringLiteral("-") }, csv);
+        if (!error.isEmpty()) {
+            QCOMPARE(result.exitCode, 2);
+            QVERIFY2(result.err.contains(error), qPrintable(result.err));
+            QCOMPARE(result.out, QString());
+            return;
+        }
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.out,
+            QString::fromUtf8(Bom) + Header + u'\n' + QStringLiteral("10;15;1;;DN 25;27,2;42,73;0,583;573;0,279;\n")
+                + QStringLiteral("1,5;15;5;;15x1;13,0;47,73;0,087;86;0,183;\n"));
+        QCOMPARE(result.exitCode, 0);
+    }
+
     // The user's pipe series count here as in the window; a faulty line is
     // named on standard error and its material keeps the built-in series.
     void userPipeSeries()

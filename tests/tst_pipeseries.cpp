@@ -65,6 +65,34 @@ private Q_SLOTS:
         QCOMPARE(again.innerDiameter(9, 2), 16.0f);
     }
 
+    // The file as spreadsheet programs save it: names with umlauts intact,
+    // diameters with a decimal point, columns in another order.
+    void spreadsheetFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Windows-1252") << QByteArray("Material;Kurzname;Name;Bezeichnung;Innen_mm\r\n"
+                                                    "8;Edelstahl S\xFC;Edelstahlrohr Stra\xDF"
+                                                    "e;15x1;13\r\n"
+                                                    "8;Edelstahl S\xFC;Edelstahlrohr Stra\xDF"
+                                                    "e;22x1,2;19,6\r\n");
+        QTest::newRow("commas, decimal points, reordered")
+            << QByteArray("Bezeichnung,Innen_mm,Material,Name,Kurzname\n"
+                          "15x1,13,8,Edelstahlrohr Straße,Edelstahl Sü\n"
+                          "\"22x1,2\",19.6,8,Edelstahlrohr Straße,Edelstahl Sü\n");
+    }
+    void spreadsheetFile()
+    {
+        QFETCH(QByteArray, bytes);
+        writeFile(PipeSeries::path(), bytes);
+        PipeCatalogue catalogue;
+        catalogue.fill();
+        QCOMPARE(PipeSeries::load(catalogue), QStringList());
+        const PipeCatalogue::Series expected { QStringLiteral("Edelstahlrohr Straße"), QStringLiteral("Edelstahl Sü"),
+            { { QStringLiteral("15x1"), QStringLiteral("13") },
+                { QStringLiteral("22x1,2"), QStringLiteral("19,6") } } };
+        QCOMPARE(catalogue.series(8), expected);
+    }
+
     // A damaged line is named with its number; its material keeps the
     // built-in series, the other material of the file is taken.
     void damagedLine_data()

@@ -7,13 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <limits>
 #ifdef Q_OS_LINUX
 #include <sys/fsuid.h>
-#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -243,45 +240,6 @@ private Q_SLOTS:
         SettingsRecord record {};
         QVERIFY(!SettingsFile::write(record));
         QVERIFY(!QFile::exists(SettingsFile::path()));
-    }
-
-    void failedWriteLeavesThePreviousFile()
-    {
-        const QByteArray original = patternedImage();
-        writeBytes(path(), original);
-
-#ifdef Q_OS_WIN
-        // Another program holds the file open (a second program reading it, a
-        // virus scanner): the new record cannot replace it.
-        QFile holder(path());
-        QVERIFY(holder.open(QIODevice::ReadOnly));
-        SettingsRecord record {};
-        record.applyStandardValues(false);
-        const SettingsFile::WriteResult written = SettingsFile::write(record);
-        holder.close();
-        QVERIFY(!written);
-        QVERIFY(!written.reason.isEmpty());
-#elif defined(Q_OS_LINUX)
-        // Let the disk "fill up" after 100 bytes: the write of the new record fails half-way.
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit previous {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-        rlimit small = previous;
-        small.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        SettingsRecord record {};
-        record.applyStandardValues(false);
-        const SettingsFile::WriteResult written = SettingsFile::write(record);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
-        std::signal(SIGXFSZ, previousHandler);
-
-        QVERIFY(!written);
-        QCOMPARE(written.reason, qt_error_string(EFBIG));
-#else
-        QSKIP("needs a file size limit (Linux) or a file held open (Windows)");
-#endif
-        QCOMPARE(readBytes(path()), original);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { SettingsFile::fileName() });
     }
 
     void standardValues_data()
