@@ -9,6 +9,7 @@
 #include "forms/main/ResultActions.h"
 #include "forms/main/TForm1.h"
 #include "forms/overview/TForm6.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/FormLook.h"
 
 #include <QClipboard>
@@ -71,8 +72,8 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        ResultActions::setFileNameChooser({});
-        ResultActions::setPrintDialog({});
+        FileDialogs::setChooser({});
+        FileDialogs::setPrintDialog({});
         w.reset();
         env.reset();
     }
@@ -189,11 +190,11 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) QSKIP("pdftotext (poppler-utils) missing");
         const QString path = env->directory() + target;
         QString suggested;
-        ResultActions::setFileNameChooser([&](QWidget*, const QString& name) {
+        FileDialogs::setChooser([&](QWidget*, FileDialogs::Purpose, const QString& name) {
             suggested = name;
             return path;
         });
-        ResultActions::setPrintDialog([&](QWidget*, QPrinter& printer) {
+        FileDialogs::setPrintDialog([&](QWidget*, QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path);
             return printer.pageLayout().pageSize().id() == QPageSize::A4 && printer.fullPage();

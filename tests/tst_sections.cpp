@@ -8,9 +8,9 @@
 #include "core/SettingsFile.h"
 #include "forms/info/TForm5.h"
 #include "forms/main/TForm1.h"
-#include "forms/sections/SectionFiles.h"
 #include "forms/sections/SectionModel.h"
 #include "forms/sections/TForm7.h"
+#include "widgets/FileDialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -61,7 +61,7 @@ class TestSections : public QObject
 private Q_SLOTS:
     void initTestCase() { muteOffscreenRaiseWarnings(); }
     void cleanupTestCase() { unmuteOffscreenRaiseWarnings(); }
-    void cleanup() { SectionFiles::setChooser({}); }
+    void cleanup() { FileDialogs::setChooser({}); }
 
     void typingFollowsTheInputRules()
     {
@@ -150,7 +150,7 @@ private Q_SLOTS:
         QVERIFY(CircuitFile::save(path, circuit(), nullptr));
         QVERIFY(CircuitFile::save(other, Circuit::Document {}, nullptr));
         const QByteArray before = fileText(path);
-        SectionFiles::setChooser([&](QWidget*, SectionFiles::Purpose, const QString&) { return other; });
+        FileDialogs::setChooser([&](QWidget*, FileDialogs::Purpose, const QString&) { return other; });
 
         auto main = env.createMainWindow();
         main->show();
@@ -211,7 +211,7 @@ private Q_SLOTS:
         TForm7* window = main->sectionWindow();
         window->model()->setData(window->model()->index(0, SectionModel::Name), QStringLiteral("Kessel"));
         const QString path = env.directory() + QStringLiteral("kein Ordner/Heizung.fluvano");
-        SectionFiles::setChooser([&](QWidget*, SectionFiles::Purpose, const QString&) { return path; });
+        FileDialogs::setChooser([&](QWidget*, FileDialogs::Purpose, const QString&) { return path; });
         QVERIFY(!window->ActionSpeichernExecute());
         QCOMPARE(env.messages.size(), 1);
         QVERIFY(env.messages[0].text.contains(QStringLiteral("Heizung.fluvano")));

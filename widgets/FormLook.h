@@ -14,6 +14,12 @@ inline const QColor Red { 255, 0, 0 };
 inline const QColor Navy { 0, 0, 128 };
 inline const QColor Blue { 0, 0, 255 };
 
+// The frame of the tool windows (constants, pipe overview, section list,
+// pipe and valve series): a small caption with the close box and the system
+// menu only.
+inline constexpr Qt::WindowFlags ToolWindow
+    = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
 // Forms give font sizes in pixels through the dynamic property
 // "fontPixelSize" (Designer's font property knows only points). Applies it to
 // the root and every descendant that carries it; the others inherit.

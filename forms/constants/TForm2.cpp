@@ -62,8 +62,7 @@ QIcon standardIcon(const QStyle* style, QStyle::StandardPixmap wanted, QStyle::S
 } // namespace
 
 TForm2::TForm2(QWidget* parent)
-    : QWidget(parent,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, FormLook::ToolWindow)
 {
     setupUi(this);
     FormLook::applyPixelFonts(this);

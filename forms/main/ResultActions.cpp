@@ -8,17 +8,16 @@
 #include "forms/main/TForm1.h"
 #include "forms/overview/TForm6.h"
 #include "report/ResultSheet.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -27,18 +26,6 @@ namespace ResultActions
 
 namespace
 {
-    FileNameChooser& fileNameChooser()
-    {
-        static FileNameChooser chooser;
-        return chooser;
-    }
-
-    PrintDialog& printDialog()
-    {
-        static PrintDialog dialog;
-        return dialog;
-    }
-
     QString fileNamePart(const QString& text)
     {
         QString part;
@@ -51,31 +38,6 @@ namespace
         return part;
     }
 } // namespace
-
-void setFileNameChooser(FileNameChooser chooser)
-{
-    fileNameChooser() = std::move(chooser);
-}
-
-QString chooseFileName(QWidget* parent, const QString& suggestedPath)
-{
-    if (fileNameChooser()) return fileNameChooser()(parent, suggestedPath);
-    return QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Als PDF speichern"), suggestedPath, QStringLiteral("PDF-Dokumente (*.pdf)"));
-}
-
-void setPrintDialog(PrintDialog dialog)
-{
-    printDialog() = std::move(dialog);
-}
-
-bool askForPrinter(QWidget* parent, QPrinter& printer)
-{
-    if (printDialog()) return printDialog()(parent, printer);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Ergebnis drucken"));
-    return dialog.exec() == QDialog::Accepted;
-}
 
 QString suggestedFileName(const ResultText::Inputs& inputs, const QString& designation)
 {
@@ -189,19 +151,11 @@ void TForm1::ActionDruckenExecute()
     if (!shownResult) return;
     const ResultSheet sheet(
         shownResult->inputs, shownResult->calc, shownResult->settings, appState().catalogue(), QDate::currentDate());
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(true);
-    printer.setDocName(ResultSheet::title());
-    if (!ResultActions::askForPrinter(this, printer)) return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        MessageBoxes::error(this, QStringLiteral("Der Drucker kann nicht verwendet werden."));
-        return;
-    }
-    sheet.paint(painter, printer.paperRect(QPrinter::DevicePixel));
-    if (!painter.end()) MessageBoxes::error(this, QStringLiteral("Das Ergebnis konnte nicht gedruckt werden."));
+    FileDialogs::print(
+        this, ResultSheet::title(), QStringLiteral("Ergebnis drucken"), QPageLayout::Portrait,
+        [&sheet](
+            QPainter& painter, QPrinter& printer) { sheet.paint(painter, printer.paperRect(QPrinter::DevicePixel)); },
+        QStringLiteral("Das Ergebnis konnte nicht gedruckt werden."));
 }
 
 void TForm1::ActionPdfExecute()
@@ -212,8 +166,8 @@ void TForm1::ActionPdfExecute()
     if (folder.isEmpty()) folder = QDir::homePath();
     const QString designation
         = ResultText::panels(shownResult->calc, shownResult->settings, state.catalogue()).designation;
-    QString path = ResultActions::chooseFileName(
-        this, QDir(folder).filePath(ResultActions::suggestedFileName(shownResult->inputs, designation)));
+    QString path = FileDialogs::choose(this, FileDialogs::Purpose::Pdf,
+        QDir(folder).filePath(ResultActions::suggestedFileName(shownResult->inputs, designation)));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
 

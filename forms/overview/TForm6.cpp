@@ -55,8 +55,7 @@ QIcon markerIcon(int size, const QColor& selected)
 } // namespace
 
 TForm6::TForm6(QWidget* parent)
-    : QWidget(parent,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, FormLook::ToolWindow)
 {
     setupUi(this);
     FormLook::applyPixelFonts(this);

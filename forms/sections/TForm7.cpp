@@ -4,9 +4,9 @@
 #include "core/CircuitFile.h"
 #include "core/CircuitTable.h"
 #include "core/SaveFile.h"
-#include "forms/sections/SectionFiles.h"
 #include "forms/sections/SectionModel.h"
 #include "report/CircuitSheet.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/FormLook.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/NumericKeys.h"
@@ -38,8 +38,7 @@ QString escaped(const QString& text)
 } // namespace
 
 TForm7::TForm7(AppState& data, QWidget* parent)
-    : QWidget(parent,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, FormLook::ToolWindow)
     , data_(data)
     , model_(new SectionModel(data, this))
 {
@@ -281,7 +280,8 @@ void TForm7::ActionNeuExecute()
 void TForm7::ActionOeffnenExecute()
 {
     if (!mayDiscardChanges()) return;
-    const QString path = SectionFiles::choose(this, SectionFiles::Purpose::Open, suggestedPath(CircuitFile::suffix()));
+    const QString path
+        = FileDialogs::choose(this, FileDialogs::Purpose::OpenCircuit, suggestedPath(CircuitFile::suffix()));
     if (!path.isEmpty()) openFile(path);
 }
 
@@ -310,7 +310,7 @@ bool TForm7::ActionSpeichernExecute()
 
 bool TForm7::ActionSpeichernUnterExecute()
 {
-    QString path = SectionFiles::choose(this, SectionFiles::Purpose::Save, suggestedPath(CircuitFile::suffix()));
+    QString path = FileDialogs::choose(this, FileDialogs::Purpose::SaveCircuit, suggestedPath(CircuitFile::suffix()));
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += u'.' + CircuitFile::suffix();
     return saveTo(path);
@@ -320,14 +320,14 @@ void TForm7::ActionCsvImportierenExecute()
 {
     if (!mayDiscardChanges()) return;
     const QString path
-        = SectionFiles::choose(this, SectionFiles::Purpose::ImportCsv, suggestedPath(QStringLiteral("csv")));
+        = FileDialogs::choose(this, FileDialogs::Purpose::ImportCsv, suggestedPath(QStringLiteral("csv")));
     if (!path.isEmpty()) openFile(path);
 }
 
 void TForm7::ActionCsvExportierenExecute()
 {
     StringGrid1->commitEditing();
-    QString path = SectionFiles::choose(this, SectionFiles::Purpose::ExportCsv, suggestedPath(QStringLiteral("csv")));
+    QString path = FileDialogs::choose(this, FileDialogs::Purpose::ExportCsv, suggestedPath(QStringLiteral("csv")));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     const SaveFile::Result saved
@@ -343,25 +343,18 @@ void TForm7::ActionDruckenExecute()
     StringGrid1->commitEditing();
     const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(),
         QDate::currentDate(), QDir::toNativeSeparators(filePath_));
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setFullPage(true);
-    printer.setDocName(CircuitSheet::title());
-    if (!SectionFiles::askForPrinter(this, printer)) return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        MessageBoxes::error(this, QStringLiteral("Der Drucker kann nicht verwendet werden."));
-        return;
-    }
-    sheet.paint(painter, printer, printer.paperRect(QPrinter::DevicePixel));
-    if (!painter.end()) MessageBoxes::error(this, QStringLiteral("Die Teilstrecken konnten nicht gedruckt werden."));
+    FileDialogs::print(
+        this, CircuitSheet::title(), QStringLiteral("Teilstrecken drucken"), QPageLayout::Landscape,
+        [&sheet](QPainter& painter, QPrinter& printer) {
+            sheet.paint(painter, printer, printer.paperRect(QPrinter::DevicePixel));
+        },
+        QStringLiteral("Die Teilstrecken konnten nicht gedruckt werden."));
 }
 
 void TForm7::ActionPdfExecute()
 {
     StringGrid1->commitEditing();
-    QString path = SectionFiles::choose(this, SectionFiles::Purpose::Pdf, suggestedPath(QStringLiteral("pdf")));
+    QString path = FileDialogs::choose(this, FileDialogs::Purpose::Pdf, suggestedPath(QStringLiteral("pdf")));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(),

@@ -21,8 +21,7 @@ QString entry(int m, const QString& caption)
 } // namespace
 
 TForm8::TForm8(QWidget* parent)
-    : QWidget(parent,
-        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, FormLook::ToolWindow)
 {
     setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -91,7 +91,7 @@ Section "Fluvano" SecProgram
 
   ; Circuit documents (*.fluvano) open in Fluvano.
   WriteRegStr HKLM "Software\Classes\.fluvano" "" "${PROGID}"
-  WriteRegStr HKLM "Software\Classes\.fluvano" "Content Type" "application/x-fluvano-circuit"
+  WriteRegStr HKLM "Software\Classes\.fluvano" "Content Type" "${MIME_TYPE}"
   WriteRegStr HKLM "Software\Classes\${PROGID}" "" "Fluvano-Heizkreis"
   WriteRegStr HKLM "Software\Classes\${PROGID}\DefaultIcon" "" '"$INSTDIR\fluvano.exe",0'
   WriteRegStr HKLM "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\fluvano.exe" "%1"'

@@ -1,10 +1,13 @@
-#include "forms/sections/SectionFiles.h"
+#include "widgets/FileDialogs.h"
+
+#include "widgets/MessageBoxes.h"
 
 #include <QFileDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace SectionFiles
+namespace FileDialogs
 {
 
 namespace
@@ -23,6 +26,14 @@ namespace
 
     const QString Documents = QStringLiteral("Fluvano-Teilstrecken (*.fluvano)");
     const QString CsvFiles = QStringLiteral("CSV-Dateien (*.csv)");
+
+    bool askForPrinter(QWidget* parent, QPrinter& printer, const QString& title)
+    {
+        if (currentPrintDialog()) return currentPrintDialog()(parent, printer);
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(title);
+        return dialog.exec() == QDialog::Accepted;
+    }
 } // namespace
 
 void setChooser(Chooser chooser)
@@ -34,10 +45,10 @@ QString choose(QWidget* parent, Purpose purpose, const QString& suggestedPath)
 {
     if (currentChooser()) return currentChooser()(parent, purpose, suggestedPath);
     switch (purpose) {
-    case Purpose::Open:
+    case Purpose::OpenCircuit:
         return QFileDialog::getOpenFileName(
             parent, QStringLiteral("Teilstrecken öffnen"), suggestedPath, Documents + QStringLiteral(";;") + CsvFiles);
-    case Purpose::Save:
+    case Purpose::SaveCircuit:
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Teilstrecken speichern"), suggestedPath, Documents);
     case Purpose::ImportCsv:
         return QFileDialog::getOpenFileName(parent, QStringLiteral("CSV importieren"), suggestedPath, CsvFiles);
@@ -55,12 +66,23 @@ void setPrintDialog(PrintDialog dialog)
     currentPrintDialog() = std::move(dialog);
 }
 
-bool askForPrinter(QWidget* parent, QPrinter& printer)
+void print(QWidget* parent, const QString& documentName, const QString& dialogTitle,
+    QPageLayout::Orientation orientation, const std::function<void(QPainter&, QPrinter&)>& paint,
+    const QString& failure)
 {
-    if (currentPrintDialog()) return currentPrintDialog()(parent, printer);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Teilstrecken drucken"));
-    return dialog.exec() == QDialog::Accepted;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(orientation);
+    printer.setFullPage(true);
+    printer.setDocName(documentName);
+    if (!askForPrinter(parent, printer, dialogTitle)) return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        MessageBoxes::error(parent, QStringLiteral("Der Drucker kann nicht verwendet werden."));
+        return;
+    }
+    paint(painter, printer);
+    if (!painter.end()) MessageBoxes::error(parent, failure);
 }
 
-} // namespace SectionFiles
+} // namespace FileDialogs
