@@ -113,8 +113,9 @@ int run(int argc, char* argv[])
         return failure(Console::outputFailed());
     }
 
-    const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(totals);
-    QString summary = QStringLiteral("Σ Δp Teilstrecken: %1 Pa\n").arg(texts.sectionLoss)
+    const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(document, totals);
+    QString summary = QStringLiteral("Σ Δp ungünstigster Weg: %1 Pa\n").arg(texts.criticalLoss)
+        + QStringLiteral("ungünstigster Verbraucher: %1\n").arg(texts.criticalConsumer)
         + QStringLiteral("weitere Druckverluste: %1 Pa\n").arg(CircuitTable::pascal(totals.extraLoss))
         + QStringLiteral("Pumpe: Förderhöhe: %1 m\n").arg(texts.head)
         + QStringLiteral("Pumpe: Volumenstrom: %1 m³/h\n").arg(texts.volumeFlow);

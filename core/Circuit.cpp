@@ -1,25 +1,101 @@
 #include "core/Circuit.h"
 
+#include "core/NumberText.h"
 #include "core/TypedInputs.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace Circuit
 {
 
 bool Section::isEmpty() const
 {
-    for (const QString* field : { &name, &heatOutput, &length, &zeta, &innerDiameter })
+    for (const QString* field : { &name, &heatOutput, &length, &zeta, &innerDiameter, &consumerLoss })
         if (!field->trimmed().isEmpty()) return false;
     return true;
 }
 
-Row compute(const Section& section, const QString& temperatureDifference, const SettingsRecord& settings,
-    const PipeCatalogue& catalogue)
+namespace
+{
+
+    // A Vorgänger as a row index; nullopt when the text is no row number.
+    std::optional<int> rowOf(const QString& predecessor)
+    {
+        const std::optional<int> number = NumberText::readInteger(predecessor.trimmed());
+        if (!number || *number < 1) return std::nullopt;
+        return *number - 1;
+    }
+
+    QString numberText(int row)
+    {
+        return QString::number(row + 1);
+    }
+
+    // Applies `renumber` (old row index to new, -1 for none) to every Vorgänger.
+    template <typename Renumber> void renumberAll(QList<Section>& sections, Renumber renumber)
+    {
+        for (Section& s : sections) {
+            const std::optional<int> row = rowOf(s.predecessor);
+            if (!row) continue;
+            const int to = renumber(*row);
+            s.predecessor = to < 0 ? QString() : numberText(to);
+        }
+    }
+
+} // namespace
+
+void makeChain(QList<Section>& sections)
+{
+    int above = -1;
+    for (int i = 0; i < sections.size(); ++i) {
+        if (sections[i].isEmpty()) continue;
+        sections[i].predecessor = above < 0 ? QString() : numberText(above);
+        above = i;
+    }
+}
+
+void insertSection(QList<Section>& sections, int row, const Section& section)
+{
+    renumberAll(sections, [row](int r) { return r >= row ? r + 1 : r; });
+    sections.insert(row, section);
+}
+
+Removed removeSection(QList<Section>& sections, int row)
+{
+    Removed removed { row, sections.takeAt(row), {} };
+    const std::optional<int> up = rowOf(removed.section.predecessor);
+    for (int i = 0; i < sections.size(); ++i)
+        if (rowOf(sections[i].predecessor) == row) removed.successors.append(i);
+    // Its successors hang from its own Vorgänger; the rows below move up.
+    const int above = up && *up != row ? (*up > row ? *up - 1 : *up) : -1;
+    renumberAll(sections, [row, above](int r) { return r == row ? above : r > row ? r - 1 : r; });
+    return removed;
+}
+
+void restoreSection(QList<Section>& sections, const Removed& removed)
+{
+    insertSection(sections, removed.row, removed.section);
+    for (const int successor : removed.successors) {
+        const int at = successor >= removed.row ? successor + 1 : successor;
+        if (at < sections.size()) sections[at].predecessor = numberText(removed.row);
+    }
+}
+
+void swapSections(QList<Section>& sections, int row)
+{
+    if (row < 0 || row + 1 >= sections.size()) return;
+    renumberAll(sections, [row](int r) { return r == row ? row + 1 : r == row + 1 ? row : r; });
+    sections.swapItemsAt(row, row + 1);
+}
+
+Row compute(const Section& section, const QString& heatOutput, const QString& temperatureDifference,
+    const SettingsRecord& settings, const PipeCatalogue& catalogue)
 {
     Row row;
     row.empty = section.isEmpty();
     if (row.empty) return row;
+    row.heatOutput = heatOutput;
 
     const TypedInputs::Number length = TypedInputs::number(section.length);
     const TypedInputs::Number zeta = TypedInputs::number(section.zeta);
@@ -32,8 +108,8 @@ Row compute(const Section& section, const QString& temperatureDifference, const 
         return row;
     }
     const TypedInputs::Outcome outcome = TypedInputs::evaluate(
-        { section.heatOutput, temperatureDifference, QString::number(section.material), section.innerDiameter },
-        settings, catalogue);
+        { heatOutput, temperatureDifference, QString::number(section.material), section.innerDiameter }, settings,
+        catalogue);
     if (!outcome.computed()) {
         row.reason = outcome.reason;
         return row;
@@ -54,26 +130,75 @@ Row compute(const Section& section, const QString& temperatureDifference, const 
 namespace
 {
 
-    Totals totals(const QList<Row>& rows, const QString& extraLoss, const SettingsRecord& settings)
+    // The network's shape: each row's Vorgänger, or why it has none that
+    // counts, and the rows in an order where every row comes after its
+    // Vorgänger.
+    struct Shape {
+        QList<int> predecessor; // -1: at the heat generator
+        QStringList fault; // the row's own fault in its Vorgänger
+        QList<QList<int>> successors;
+        QList<int> order; // the rows reached from the heat generator
+        QList<bool> reached;
+    };
+
+    Shape shape(const QList<Section>& sections)
     {
-        Totals t;
-        for (const Row& row : rows) {
-            if (row.empty) continue;
-            if (!row.computed()) {
-                ++t.notComputed;
-                continue;
-            }
-            ++t.computed;
-            t.volumeFlow = std::max(t.volumeFlow, row.volumeFlowPerHour());
+        const int n = int(sections.size());
+        Shape s;
+        s.predecessor.fill(-1, n);
+        s.fault.resize(n);
+        s.successors.resize(n);
+        s.reached.fill(false, n);
+        for (int i = 0; i < n; ++i) {
+            const QString text = sections[i].predecessor.trimmed();
+            if (sections[i].isEmpty() || text.isEmpty()) continue;
+            const std::optional<int> up = rowOf(text);
+            if (!up || *up >= n || sections[*up].isEmpty())
+                s.fault[i] = QStringLiteral("Vorgänger %1 gibt es nicht").arg(text);
+            else if (*up == i)
+                s.fault[i] = QStringLiteral("Vorgänger ist die Zeile selbst");
+            else
+                s.predecessor[i] = *up;
+            if (s.predecessor[i] >= 0) s.successors[*up].append(i);
         }
-        t.sectionLoss = rows.isEmpty() ? 0 : rows.last().runningLoss;
-        const TypedInputs::Number extra = TypedInputs::number(extraLoss);
-        t.extraOk = extra.ok;
-        t.extraLoss = extra.value;
-        const long double weight = settings.densityInUse * Gravity;
-        t.headOk = extra.ok && weight != 0;
-        if (t.headOk) t.head = (t.sectionLoss + t.extraLoss) / weight;
-        return t;
+        // Rows on a circle of Vorgänger: followed upwards, a row comes back.
+        enum { Unseen, OnWay, Done };
+        QList<int> state(n, Unseen);
+        for (int start = 0; start < n; ++start) {
+            QList<int> way;
+            int i = start;
+            while (i >= 0 && state[i] == Unseen) {
+                state[i] = OnWay;
+                way.append(i);
+                i = s.predecessor[i];
+            }
+            if (i >= 0 && state[i] == OnWay)
+                for (qsizetype k = way.indexOf(i); k < way.size(); ++k)
+                    s.fault[way[k]] = QStringLiteral("Vorgänger schließen einen Kreis");
+            for (const int w : way)
+                state[w] = Done;
+        }
+        // From the heat generator down, breadth first.
+        for (int i = 0; i < n; ++i)
+            if (!sections[i].isEmpty() && s.fault[i].isEmpty() && s.predecessor[i] < 0) {
+                s.order.append(i);
+                s.reached[i] = true;
+            }
+        for (qsizetype k = 0; k < s.order.size(); ++k)
+            for (const int next : s.successors[s.order[k]])
+                if (s.fault[next].isEmpty() && !s.reached[next]) {
+                    s.reached[next] = true;
+                    s.order.append(next);
+                }
+        return s;
+    }
+
+    // A heat output summed from the successors, as the input rules read it.
+    QString heatText(long double kilowatts)
+    {
+        QString text = QString::number(double(kilowatts), 'g', 15);
+        text.replace(u'.', u',');
+        return text;
     }
 
 } // namespace
@@ -81,22 +206,122 @@ namespace
 Evaluation evaluate(const Document& document, const SettingsRecord& settings, const PipeCatalogue& catalogue,
     const Evaluation* previous)
 {
-    Evaluation e;
-    const qsizetype count = document.sections.size();
-    const bool reuse = previous && previous->rows.size() == count;
-    e.rows.reserve(count);
-    long double running = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        const Section& section = document.sections[i];
-        Row row = reuse && previous->sections.value(i) == section
-            ? previous->rows[i]
-            : compute(section, document.temperatureDifference, settings, catalogue);
-        if (row.computed()) running += row.loss;
-        row.runningLoss = running;
-        e.rows.append(std::move(row));
+    const QList<Section>& sections = document.sections;
+    const int n = int(sections.size());
+    const Shape net = shape(sections);
+    const bool reuse = previous && previous->rows.size() == n && previous->sized.size() == n;
+
+    // Heat outputs from the consumers up: as typed, or the successors' sum.
+    QList<std::optional<long double>> heat(n);
+    QStringList heatTexts(n);
+    QList<bool> summed(n, false);
+    QList<QStringList> hints(n);
+    for (qsizetype k = net.order.size() - 1; k >= 0; --k) {
+        const int i = net.order[k];
+        std::optional<long double> sum = 0;
+        bool any = false;
+        for (const int next : net.successors[i]) {
+            if (!net.reached[next]) continue;
+            any = true;
+            sum = sum && heat[next] ? std::optional(*sum + *heat[next]) : std::nullopt;
+        }
+        const QString typed = sections[i].heatOutput.trimmed();
+        if (!typed.isEmpty() || !any) {
+            heatTexts[i] = typed;
+            const TypedInputs::Number number = TypedInputs::number(typed);
+            if (number.ok && !typed.isEmpty()) heat[i] = number.value;
+            if (heat[i] && any && sum && *heat[i] < *sum)
+                hints[i].append(QStringLiteral("Leistung kleiner als die Summe der Nachfolger (%1 kW)")
+                                    .arg(NumberText::grouped(*sum, 2)));
+        } else if (sum) {
+            heat[i] = *sum;
+            heatTexts[i] = heatText(*sum);
+            summed[i] = true;
+        } else {
+            summed[i] = true; // a successor's heat output is missing
+        }
     }
-    e.sections = document.sections;
-    e.totals = totals(e.rows, document.extraLoss, settings);
+
+    Evaluation e;
+    e.rows.resize(n);
+    e.pipes.resize(n);
+    e.sized.resize(n);
+    for (int i = 0; i < n; ++i) {
+        // What sizes the pipe: the section with its heat output.
+        Section& sized = e.sized[i];
+        sized = sections[i];
+        sized.heatOutput = heatTexts[i];
+        sized.name.clear();
+        sized.predecessor.clear();
+        sized.consumerLoss.clear();
+        sized.valve.clear();
+        Row& row = e.rows[i];
+        if (sections[i].isEmpty()) {
+            row = Row {};
+        } else if (!net.reached[i]) {
+            row.empty = false;
+            row.reason = net.fault[i].isEmpty() ? QStringLiteral("Vorgänger nicht berechnet") : net.fault[i];
+        } else if (summed[i] && !heat[i]) {
+            row.empty = false;
+            row.reason = QStringLiteral("Leistung eines Nachfolgers fehlt");
+        } else {
+            Row& pipe = e.pipes[i];
+            pipe = reuse && previous->sized[i] == sized && !previous->pipes[i].empty
+                ? previous->pipes[i]
+                : compute(sections[i], heatTexts[i], document.temperatureDifference, settings, catalogue);
+            row = pipe;
+        }
+        row.predecessor = net.predecessor[i];
+        row.consumer = !row.empty && net.successors[i].isEmpty();
+        row.heatOutput = heatTexts[i];
+        row.heatOutputSummed = summed[i];
+        row.hints += hints[i];
+    }
+
+    // Losses from the heat generator down; below a row not computed nothing is.
+    for (const int i : std::as_const(net.order)) {
+        Row& row = e.rows[i];
+        const int up = row.predecessor;
+        if (up >= 0 && !e.rows[up].computed() && row.reason.isEmpty())
+            row.reason = QStringLiteral("Vorgänger nicht berechnet");
+        if (!row.computed()) continue;
+        row.runningLoss = (up >= 0 ? e.rows[up].runningLoss : 0) + row.loss;
+        const TypedInputs::Number own = TypedInputs::number(sections[i].consumerLoss);
+        if (row.consumer) {
+            if (!own.ok)
+                row.reason = QStringLiteral("Fehlerhafte Eingabe! (Δp Verbr.)");
+            else
+                row.pathLoss = row.runningLoss + own.value;
+        } else if (!own.text.isEmpty()) {
+            row.hints.append(QStringLiteral("Δp Verbr. gilt nur für einen Verbraucher (Strangende)"));
+        }
+    }
+
+    // The critical consumer: the largest path loss, the first of equals.
+    Totals& t = e.totals;
+    for (int i = 0; i < n; ++i) {
+        const Row& row = e.rows[i];
+        if (row.empty) continue;
+        if (!row.computed()) {
+            ++t.notComputed;
+            continue;
+        }
+        ++t.computed;
+        if (row.predecessor < 0) t.volumeFlow += row.volumeFlowPerHour();
+        if (row.consumer && (t.criticalConsumer < 0 || row.pathLoss > t.criticalLoss)) {
+            t.criticalConsumer = i;
+            t.criticalLoss = row.pathLoss;
+        }
+    }
+    for (int i = t.criticalConsumer; i >= 0; i = e.rows[i].predecessor)
+        e.rows[i].critical = true;
+
+    const TypedInputs::Number extra = TypedInputs::number(document.extraLoss);
+    t.extraOk = extra.ok;
+    t.extraLoss = extra.value;
+    const long double weight = settings.densityInUse * Gravity;
+    t.headOk = extra.ok && weight != 0;
+    if (t.headOk) t.head = (t.criticalLoss + t.extraLoss) / weight;
     return e;
 }
 

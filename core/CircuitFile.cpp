@@ -1,5 +1,6 @@
 #include "core/CircuitFile.h"
 
+#include "core/CircuitTable.h"
 #include "core/Csv.h"
 #include "core/NumberText.h"
 #include "core/SaveFile.h"
@@ -14,41 +15,14 @@ namespace
 {
 
     const QString FormatKey = QStringLiteral("Fluvano-Teilstrecken");
+    const QString ProjectKey = QStringLiteral("Projekt");
     const QString DifferenceKey = QStringLiteral("Temperaturdifferenz_K");
     const QString ExtraKey = QStringLiteral("Weitere_Druckverluste_Pa");
+    const QString MinValveKey = QStringLiteral("Mindest_dp_Ventil_Pa");
 
     QString row(const QStringList& fields)
     {
         return Csv::row(fields) + u'\n';
-    }
-
-    // The columns of a section, in the order of the document and of a CSV
-    // list without header.
-    enum SectionColumn { Name, HeatOutput, Length, Zeta, Material, InnerDiameter };
-    const QList<Csv::Column> SectionColumns { { QStringLiteral("Bezeichnung"), true },
-        { QStringLiteral("Leistung_kW"), true }, { QStringLiteral("Laenge_m"), true }, { QStringLiteral("Zeta"), true },
-        { QStringLiteral("Material"), true }, { QStringLiteral("Innen_mm") } };
-
-    Circuit::Section section(const Csv::Record& record, const Csv::Dialect& dialect)
-    {
-        auto number = [&](int column) { return Csv::number(record.view(column), dialect); };
-        Circuit::Section s;
-        s.name = record.field(Name);
-        s.heatOutput = number(HeatOutput);
-        s.length = number(Length);
-        s.zeta = number(Zeta);
-        bool ok = false;
-        const int m = record.view(Material).toInt(&ok);
-        s.material = ok && PipeCatalogue::validMaterial(m) ? m : 0;
-        s.innerDiameter = number(InnerDiameter);
-        return s;
-    }
-
-    // The material is written also when unknown (0), so that no section's
-    // line is blank.
-    QStringList inputFields(const Circuit::Section& s)
-    {
-        return { s.name, s.heatOutput, s.length, s.zeta, QString::number(s.material), s.innerDiameter };
     }
 
     bool fail(QString* error, const QString& reason)
@@ -57,9 +31,45 @@ namespace
         return false;
     }
 
-    QString tooMany()
+    // The typed columns of the section table. By position (a list without a
+    // header) the six columns of the first lists come first, in their order.
+    const QList<int> Columns = [] {
+        QList<int> columns { CircuitTable::Name, CircuitTable::HeatOutput, CircuitTable::Length, CircuitTable::Zeta,
+            CircuitTable::Material, CircuitTable::InnerDiameter };
+        for (const CircuitTable::ColumnInfo& c : CircuitTable::columns())
+            if (c.typed() && !columns.contains(c.key)) columns.append(c.key);
+        return columns;
+    }();
+    // The first lists' columns, Innen_mm aside, must be there.
+    constexpr int RequiredColumns = 5;
+    const QList<Csv::Column> CsvColumns = [] {
+        QList<Csv::Column> columns;
+        for (qsizetype k = 0; k < Columns.size(); ++k)
+            columns.append({ CircuitTable::column(Columns[k]).csvName, k < RequiredColumns });
+        return columns;
+    }();
+
+    bool readSections(Csv::Reader& reader, QList<Circuit::Section>& sections, QString* error)
     {
-        return QStringLiteral("Mehr als %1 Teilstrecken").arg(NumberText::grouped(Circuit::MaxSections, 0));
+        if (!reader.error().isEmpty()) return fail(error, reader.error());
+        QList<Circuit::Section> read;
+        for (Csv::Record record; reader.next(record);) {
+            if (read.size() == Circuit::MaxSections)
+                return fail(error,
+                    QStringLiteral("Mehr als %1 Teilstrecken").arg(NumberText::grouped(Circuit::MaxSections, 0)));
+            Circuit::Section s;
+            for (qsizetype k = 0; k < Columns.size(); ++k) {
+                const int c = Columns[k];
+                const bool number = CircuitTable::column(c).kind == CircuitTable::ColumnInfo::Kind::Number;
+                CircuitTable::setTypedValue(
+                    s, c, number ? Csv::number(record.view(k), reader.dialect()) : record.field(k));
+            }
+            read.append(s);
+        }
+        // A list without the Vorgänger column is one chain.
+        if (!reader.byName() || !reader.hasColumn(Columns.indexOf(CircuitTable::Predecessor))) Circuit::makeChain(read);
+        sections = read;
+        return true;
     }
 
 } // namespace
@@ -72,14 +82,20 @@ QString suffix()
 QByteArray toText(const Circuit::Document& document)
 {
     QString text = row({ FormatKey, QString::number(Version) });
+    text += row({ ProjectKey, document.project });
     text += row({ DifferenceKey, document.temperatureDifference });
     text += row({ ExtraKey, document.extraLoss });
-    QStringList columns;
-    for (const Csv::Column& column : SectionColumns)
-        columns.append(column.name);
-    text += row(columns);
-    for (const Circuit::Section& s : document.sections)
-        text += row(inputFields(s));
+    text += row({ MinValveKey, document.minValveLoss });
+    QStringList names;
+    for (const CircuitTable::ColumnInfo& c : CircuitTable::columns())
+        if (c.typed()) names.append(c.csvName);
+    text += row(names);
+    for (const Circuit::Section& s : document.sections) {
+        QStringList fields;
+        for (const CircuitTable::ColumnInfo& c : CircuitTable::columns())
+            if (c.typed()) fields.append(CircuitTable::typedValue(s, c.key));
+        text += row(fields);
+    }
     return text.toUtf8();
 }
 
@@ -96,9 +112,9 @@ bool fromText(const QByteArray& text, Circuit::Document& document, QString* erro
     Csv::Reader keys(text, {});
     Csv::Record record;
     keys.next(record);
-    bool ok = false;
-    const int version = record.at(1).toInt(&ok);
-    if (!ok || version < 1) return fail(error, QStringLiteral("Unbekannte Formatversion"));
+    bool isNumber = false;
+    const int version = record.at(1).toInt(&isNumber);
+    if (!isNumber || version < 1) return fail(error, QStringLiteral("Unbekannte Formatversion"));
     if (version > Version)
         return fail(error,
             QStringLiteral("Formatversion %1 stammt aus einer neueren Fluvano-Version (diese liest Version %2)")
@@ -114,21 +130,20 @@ bool fromText(const QByteArray& text, Circuit::Document& document, QString* erro
             columnLine = record.line();
             break;
         }
-        if (key == DifferenceKey) read.temperatureDifference = record.at(1).toString();
-        if (key == ExtraKey) read.extraLoss = record.at(1).toString();
+        const QString value = record.at(1).toString();
+        if (key == ProjectKey) read.project = value;
+        if (key == DifferenceKey) read.temperatureDifference = value;
+        if (key == ExtraKey) read.extraLoss = value;
+        if (key == MinValveKey) read.minValveLoss = value;
     }
     if (!columnLine) return fail(error, QStringLiteral("Die Spaltenzeile fehlt"));
 
-    // From the column line on, a section list.
+    // From the column line on, a section list (of version 1: one chain).
     qsizetype from = 0;
     for (int line = 1; line < columnLine; ++line)
         from = text.indexOf('\n', from) + 1;
-    Csv::Reader sections(text.mid(from), SectionColumns);
-    if (!sections.error().isEmpty()) return fail(error, sections.error());
-    while (sections.next(record)) {
-        if (read.sections.size() == Circuit::MaxSections) return fail(error, tooMany());
-        read.sections.append(section(record, sections.dialect()));
-    }
+    Csv::Reader sections(text.mid(from), CsvColumns);
+    if (!readSections(sections, read.sections, error)) return false;
     document = read;
     return true;
 }
@@ -143,7 +158,7 @@ bool load(const QString& path, Circuit::Document& document, QString* error, bool
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(error, file.errorString());
-    // 1,000 sections take some 100 kB; anything far larger is another file.
+    // 2,000 sections take some 200 kB; anything far larger is another file.
     constexpr qint64 MaxSize = 16 * 1024 * 1024;
     if (file.size() > MaxSize) return fail(error, QStringLiteral("Die Datei ist zu groß für eine Teilstreckenliste"));
     const QByteArray text = file.readAll();
@@ -154,15 +169,8 @@ bool load(const QString& path, Circuit::Document& document, QString* error, bool
 
 bool sectionsFromCsv(const QByteArray& text, QList<Circuit::Section>& sections, QString* error)
 {
-    Csv::Reader reader(text, SectionColumns);
-    if (!reader.error().isEmpty()) return fail(error, reader.error());
-    QList<Circuit::Section> read;
-    for (Csv::Record record; reader.next(record);) {
-        if (read.size() == Circuit::MaxSections) return fail(error, tooMany());
-        read.append(section(record, reader.dialect()));
-    }
-    sections = read;
-    return true;
+    Csv::Reader reader(text, CsvColumns);
+    return readSections(reader, sections, error);
 }
 
 bool fromAny(const QByteArray& text, Circuit::Document& document, QString* error)

@@ -9,18 +9,21 @@
 //
 // The document is UTF-8 text, one record a line, fields separated by
 // semicolons (in double quotes when they hold one), numbers as typed:
-//   Fluvano-Teilstrecken;1                        format and its version
+//   Fluvano-Teilstrecken;2                        format and its version
+//   Projekt;Haus Berger
 //   Temperaturdifferenz_K;15
 //   Weitere_Druckverluste_Pa;2500
-//   Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm
-//   Kessel - Verteiler;25;8;6,5;1;
+//   Mindest_dp_Ventil_Pa;
+//   Bezeichnung;Vorgaenger;Leistung_kW;...        the typed columns of the table
+//   Kessel - Verteiler;;25;8;6,5;1;;;
 //   ...                                           one line per section
-// A reader skips keys it does not know before the column line; a newer
-// version than its own is refused.
+// A reader skips keys it does not know before the column line, finds the
+// columns by their names and refuses a newer version than its own. Version 1
+// had no Vorgänger: its sections are one chain.
 namespace CircuitFile
 {
 
-inline constexpr int Version = 1;
+inline constexpr int Version = 2;
 QString suffix(); // "fluvano"
 
 QByteArray toText(const Circuit::Document& document);
@@ -36,9 +39,12 @@ bool save(const QString& path, const Circuit::Document& document, QString* error
 // which it was.
 bool load(const QString& path, Circuit::Document& document, QString* error, bool* wasDocument = nullptr);
 
-// A section list "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material[;Innen_mm]"
-// as spreadsheets write it (core/Csv.h): columns found by their header names
-// or, without a header, in this order.
+// A section list as spreadsheets write it (core/Csv.h), with the columns of
+// the table's typed cells found by their header names
+// ("Bezeichnung;Vorgaenger;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm;
+// Verbraucher_Pa", the first five needed), or without a header the six of
+// the first lists ("Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material[;Innen_mm]").
+// A list without "Vorgaenger" is one chain.
 bool sectionsFromCsv(const QByteArray& text, QList<Circuit::Section>& sections, QString* error);
 
 // A document or a CSV section list, told apart by the format line; CSV

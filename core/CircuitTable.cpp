@@ -13,40 +13,51 @@ namespace
 
     // clang-format off
     const std::array<ColumnInfo, ColumnCount> Columns { {
-        { Number,        Kind::Automatic, QStringLiteral("Nr."),         {},                     {},                           -1, false, 30 },
-        { Name,          Kind::Text,      QStringLiteral("Bezeichnung"), {},                     QStringLiteral("Bezeichnung"), -1, true, 120 },
-        { HeatOutput,    Kind::Number,    QStringLiteral("Leistung"),    QStringLiteral("kW"),   QStringLiteral("Leistung_kW"), -1, false, 82 },
-        { Length,        Kind::Number,    QStringLiteral("Länge"),       QStringLiteral("m"),    QStringLiteral("Laenge_m"),    -1, false, 64 },
-        { Zeta,          Kind::Number,    QStringLiteral("Σζ"),          {},                     QStringLiteral("Zeta"),        -1, false, 44 },
-        { Material,      Kind::Choice,    QStringLiteral("Material"),    {},                     QStringLiteral("Material"),    -1, true, 150 },
-        { InnerDiameter, Kind::Number,    QStringLiteral("Innen-Ø"),     QStringLiteral("mm"),   QStringLiteral("Innen_mm"),    -1, false, 82 },
-        { Pipe,          Kind::Computed,  QStringLiteral("Rohr"),        {},                     QStringLiteral("Rohr"),        -1, true, 70 },
-        { Diameter,      Kind::Computed,  QStringLiteral("d"),           QStringLiteral("mm"),   QStringLiteral("d_mm"),         1, false, 48 },
-        { Velocity,      Kind::Computed,  QStringLiteral("w"),           QStringLiteral("m/s"),  QStringLiteral("w_m/s"),        3, false, 52 },
-        { Gradient,      Kind::Computed,  QStringLiteral("R"),           QStringLiteral("Pa/m"), QStringLiteral("R_Pa/m"),       2, false, 62 },
-        { GradientLoss,  Kind::Computed,  QStringLiteral("R·l"),         QStringLiteral("Pa"),   QStringLiteral("R·l_Pa"),       0, false, 62 },
-        { FittingsLoss,  Kind::Computed,  QStringLiteral("Z"),           QStringLiteral("Pa"),   QStringLiteral("Z_Pa"),         0, false, 56 },
-        { Loss,          Kind::Computed,  QStringLiteral("Δp"),          QStringLiteral("Pa"),   QStringLiteral("Δp_Pa"),        0, false, 62 },
-        { RunningTotal,  Kind::Computed,  QStringLiteral("Σ Δp"),        QStringLiteral("Pa"),   QStringLiteral("ΣΔp_Pa"),       0, false, 70 },
+        { Number,        Kind::Automatic, QStringLiteral("Nr."),         {},                     {},                             -1, false, 34 },
+        { Name,          Kind::Text,      QStringLiteral("Bezeichnung"), {},                     QStringLiteral("Bezeichnung"),    -1, true, 120 },
+        { Predecessor,   Kind::Row,       QStringLiteral("Vorgänger"),   {},                     QStringLiteral("Vorgaenger"),     -1, false, 64 },
+        { HeatOutput,    Kind::Number,    QStringLiteral("Leistung"),    QStringLiteral("kW"),   QStringLiteral("Leistung_kW"),    -1, false, 78 },
+        { Length,        Kind::Number,    QStringLiteral("Länge"),       QStringLiteral("m"),    QStringLiteral("Laenge_m"),       -1, false, 60 },
+        { Zeta,          Kind::Number,    QStringLiteral("Σζ"),          {},                     QStringLiteral("Zeta"),           -1, false, 44 },
+        { Material,      Kind::Choice,    QStringLiteral("Material"),    {},                     QStringLiteral("Material"),       -1, true, 140 },
+        { InnerDiameter, Kind::Number,    QStringLiteral("Innen-Ø"),     QStringLiteral("mm"),   QStringLiteral("Innen_mm"),       -1, false, 70 },
+        { ConsumerLoss,  Kind::Number,    QStringLiteral("Δp Verbr."),   QStringLiteral("Pa"),   QStringLiteral("Verbraucher_Pa"), -1, false, 84 },
+        { Pipe,          Kind::Computed,  QStringLiteral("Rohr"),        {},                     QStringLiteral("Rohr"),           -1, true, 70 },
+        { Diameter,      Kind::Computed,  QStringLiteral("d"),           QStringLiteral("mm"),   QStringLiteral("d_mm"),            1, false, 48 },
+        { Velocity,      Kind::Computed,  QStringLiteral("w"),           QStringLiteral("m/s"),  QStringLiteral("w_m/s"),           3, false, 52 },
+        { Gradient,      Kind::Computed,  QStringLiteral("R"),           QStringLiteral("Pa/m"), QStringLiteral("R_Pa/m"),          2, false, 62 },
+        { GradientLoss,  Kind::Computed,  QStringLiteral("R·l"),         QStringLiteral("Pa"),   QStringLiteral("R·l_Pa"),          0, false, 62 },
+        { FittingsLoss,  Kind::Computed,  QStringLiteral("Z"),           QStringLiteral("Pa"),   QStringLiteral("Z_Pa"),            0, false, 56 },
+        { Loss,          Kind::Computed,  QStringLiteral("Δp"),          QStringLiteral("Pa"),   QStringLiteral("Δp_Pa"),           0, false, 62 },
+        { RunningTotal,  Kind::Computed,  QStringLiteral("Σ Δp"),        QStringLiteral("Pa"),   QStringLiteral("ΣΔp_Pa"),          0, false, 70 },
+        { PathLoss,      Kind::Computed,  QStringLiteral("Δp Weg"),      QStringLiteral("Pa"),   QStringLiteral("dp_Weg_Pa"),       0, false, 80 },
+        { Hint,          Kind::Computed,  QStringLiteral("Hinweis"),     {},                     QStringLiteral("Hinweis"),        -1, true, 260 },
     } };
     // clang-format on
 
-    QString typedText(const Circuit::Section& s, int column, Purpose purpose, const PipeCatalogue& catalogue)
+    QString typedText(
+        const Circuit::Section& s, const Circuit::Row& r, int column, Purpose purpose, const PipeCatalogue& catalogue)
     {
         switch (column) {
         case Name:
             return s.name;
+        case Predecessor:
+            return s.predecessor;
         case HeatOutput:
-            return s.heatOutput;
+            // A summed heat output is shown, in files only what was typed.
+            return r.heatOutputSummed && purpose == Purpose::Screen ? r.heatOutput : s.heatOutput;
         case Length:
             return s.length;
         case Zeta:
             return s.zeta;
         case Material:
             if (purpose == Purpose::Screen) return catalogue.caption(s.material);
-            return s.material ? QString::number(s.material) : QString();
+            // Also when unknown: no section's line is blank.
+            return QString::number(s.material);
         case InnerDiameter:
             return s.innerDiameter;
+        case ConsumerLoss:
+            return s.consumerLoss;
         default:
             return {};
         }
@@ -72,9 +83,9 @@ QString cell(const Circuit::Document& document, const Circuit::Evaluation& evalu
 {
     if (column == Number) return QString::number(row + 1);
     const Circuit::Section& s = document.sections.at(row);
-    if (CircuitTable::column(column).typed()) return typedText(s, column, purpose, catalogue);
     const Circuit::Row& r = evaluation.rows.at(row);
-    if (column == RunningTotal) return r.empty ? QString() : pascal(r.runningLoss);
+    if (CircuitTable::column(column).typed()) return typedText(s, r, column, purpose, catalogue);
+    if (column == Hint) return hint(r);
     if (!r.computed()) return column == Pipe ? r.reason : QString();
     switch (column) {
     case Pipe:
@@ -91,8 +102,62 @@ QString cell(const Circuit::Document& document, const Circuit::Evaluation& evalu
         return pascal(r.fittingsLoss);
     case Loss:
         return pascal(r.loss);
+    case RunningTotal:
+        return pascal(r.runningLoss);
+    case PathLoss:
+        return r.consumer ? pascal(r.pathLoss) : QString();
     default:
         return {};
+    }
+}
+
+QString hint(const Circuit::Row& row)
+{
+    if (row.empty) return {};
+    if (!row.computed()) return row.reason;
+    QStringList texts = row.hints;
+    if (row.panels.overloaded()) texts.prepend(ResultText::overloadWarning());
+    return texts.join(QStringLiteral(" / "));
+}
+
+QString typedValue(const Circuit::Section& section, int column)
+{
+    static const PipeCatalogue none;
+    return typedText(section, Circuit::Row {}, column, Purpose::File, none);
+}
+
+void setTypedValue(Circuit::Section& section, int column, const QString& text)
+{
+    switch (column) {
+    case Name:
+        section.name = text;
+        break;
+    case Predecessor:
+        section.predecessor = text;
+        break;
+    case HeatOutput:
+        section.heatOutput = text;
+        break;
+    case Length:
+        section.length = text;
+        break;
+    case Zeta:
+        section.zeta = text;
+        break;
+    case Material: {
+        bool ok = false;
+        const int m = text.trimmed().toInt(&ok);
+        section.material = ok && PipeCatalogue::validMaterial(m) ? m : 0;
+        break;
+    }
+    case InnerDiameter:
+        section.innerDiameter = text;
+        break;
+    case ConsumerLoss:
+        section.consumerLoss = text;
+        break;
+    default:
+        break;
     }
 }
 
@@ -107,29 +172,33 @@ QByteArray csv(const Circuit::Document& document, const Circuit::Evaluation& eva
     QStringList header;
     for (const ColumnInfo& c : Columns)
         if (!c.csvName.isEmpty()) header.append(c.csvName);
-    header.append(QStringLiteral("Hinweis"));
     QString text = Csv::row(header) + u'\n';
     for (int r = 0; r < document.sections.size(); ++r) {
         const Circuit::Row& row = evaluation.rows.at(r);
         QStringList fields;
         for (const ColumnInfo& c : Columns) {
             if (c.csvName.isEmpty()) continue;
-            // The reason goes into "Hinweis".
-            fields.append(!c.typed() && c.key == Pipe && !row.computed()
-                    ? QString()
-                    : cell(document, evaluation, r, c.key, Purpose::File, catalogue));
+            // The reason stands in "Hinweis" only.
+            if (c.key == Pipe && !row.computed())
+                fields.append(QString());
+            else
+                fields.append(cell(document, evaluation, r, c.key, Purpose::File, catalogue));
         }
-        fields.append(
-            row.computed() ? (row.panels.overloaded() ? ResultText::overloadWarning() : QString()) : row.reason);
         text += Csv::row(fields) + u'\n';
     }
     return QByteArray(Csv::Bom) + text.toUtf8();
 }
 
-TotalTexts totalTexts(const Circuit::Totals& totals)
+TotalTexts totalTexts(const Circuit::Document& document, const Circuit::Totals& totals)
 {
-    return { pascal(totals.sectionLoss), totals.extraOk ? pascal(totals.extraLoss) : QString(),
-        totals.headOk ? headText(totals.head) : QString(), flowText(totals.volumeFlow) };
+    TotalTexts texts { pascal(totals.criticalLoss), totals.extraOk ? pascal(totals.extraLoss) : QString(),
+        totals.headOk ? headText(totals.head) : QString(), flowText(totals.volumeFlow), {} };
+    if (totals.criticalConsumer >= 0) {
+        texts.criticalConsumer = QString::number(totals.criticalConsumer + 1);
+        const QString name = document.sections.value(totals.criticalConsumer).name;
+        if (!name.isEmpty()) texts.criticalConsumer += QStringLiteral(" – ") + name;
+    }
+    return texts;
 }
 
 QString pascal(long double value)

@@ -16,11 +16,13 @@ namespace CircuitTable
 enum Column {
     Number, // automatic
     Name,
+    Predecessor,
     HeatOutput,
     Length,
     Zeta,
     Material,
-    InnerDiameter, // typed
+    InnerDiameter,
+    ConsumerLoss, // typed
     Pipe,
     Diameter,
     Velocity,
@@ -28,7 +30,9 @@ enum Column {
     GradientLoss,
     FittingsLoss,
     Loss,
-    RunningTotal, // computed
+    RunningTotal,
+    PathLoss,
+    Hint, // computed
     ColumnCount
 };
 
@@ -36,6 +40,7 @@ struct ColumnInfo {
     enum class Kind {
         Automatic, // the row's number
         Text, // typed free text
+        Row, // typed row number
         Number, // typed number (decimal comma, the number fields' key rules)
         Choice, // typed by choosing from a list
         Computed,
@@ -75,22 +80,32 @@ enum class Purpose {
 QString cell(const Circuit::Document& document, const Circuit::Evaluation& evaluation, int row, int column,
     Purpose purpose, const PipeCatalogue& catalogue);
 
+// A typed cell of a section as files hold it, and back; the material as its
+// number (an unknown one as 0).
+QString typedValue(const Circuit::Section& section, int column);
+void setTypedValue(Circuit::Section& section, int column, const QString& text);
+
 // A value over its limit (w, R): shown in red.
 bool overLimit(const Circuit::Row& row, int column);
 
+// The text of "Hinweis": why a row was not computed, else the overload
+// warning and the row's hints.
+QString hint(const Circuit::Row& row);
+
 // The CSV export: a byte-order mark, the columns after "Nr." by their CSV
-// names and "Hinweis" (the overload warning or why a row was not computed).
+// names, "Hinweis" last.
 QByteArray csv(
     const Circuit::Document& document, const Circuit::Evaluation& evaluation, const PipeCatalogue& catalogue);
 
 // The totals as the panels show them; empty where nothing was computed.
 struct TotalTexts {
-    QString sectionLoss; // Pa
+    QString criticalLoss; // Pa
     QString extraLoss; // Pa
     QString head; // m
     QString volumeFlow; // m³/h
+    QString criticalConsumer; // "3 – Bad"; empty when none
 };
-TotalTexts totalTexts(const Circuit::Totals& totals);
+TotalTexts totalTexts(const Circuit::Document& document, const Circuit::Totals& totals);
 
 // Numbers as the table shows them.
 QString pascal(long double value); // "%0.0n"

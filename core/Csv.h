@@ -116,6 +116,9 @@ public:
     bool hasHeader() const { return header; }
     // The columns were found by their header names, not taken by position.
     bool byName() const { return named; }
+    // The caller's column `column` is in the file: named in the header, or
+    // within the caller's columns by position.
+    bool hasColumn(qsizetype column) const { return fieldOfColumn.value(column, -1) >= 0; }
     // The header's names of columns not read: unknown names, or by position
     // those beyond the caller's columns.
     const QStringList& extraColumns() const { return extras; }

@@ -202,7 +202,7 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
 
     if (page.totals) {
         const Circuit::Totals& totals = evaluation_.totals;
-        const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(totals);
+        const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(document_, totals);
         y += 50;
         struct Line {
             QString caption;
@@ -210,7 +210,8 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
             QString unit;
         };
         const QList<Line> lines {
-            { QStringLiteral("Σ Δp Teilstrecken"), texts.sectionLoss, QStringLiteral("Pa") },
+            { QStringLiteral("Σ Δp ungünstigster Weg"), texts.criticalLoss, QStringLiteral("Pa") },
+            { QStringLiteral("ungünstigster Verbraucher"), texts.criticalConsumer, {} },
             { QStringLiteral("weitere Druckverluste (Wärmeerzeuger, Ventile)"), texts.extraLoss, QStringLiteral("Pa") },
             { QStringLiteral("Pumpe: Förderhöhe"), texts.head, QStringLiteral("m") },
             { QStringLiteral("Pumpe: Volumenstrom"), texts.volumeFlow, QStringLiteral("m³/h") },
@@ -223,7 +224,7 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
             y += 58;
         }
         if (totals.notComputed > 0)
-            text(painter, QRectF(Left + 1500, y - 4 * 58, Width - 1500, 55), Qt::AlignLeft,
+            text(painter, QRectF(Left + 1500, y - double(lines.size()) * 58, Width - 1500, 55), Qt::AlignLeft,
                 QStringLiteral("%1 Teilstrecke(n) nicht berechnet").arg(totals.notComputed), lineFont, Red);
     }
 

@@ -1,6 +1,7 @@
 #include "forms/sections/SectionModel.h"
 
 #include "core/AppState.h"
+#include "core/NumberText.h"
 #include "widgets/FormLook.h"
 
 #include <QBrush>
@@ -85,33 +86,17 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
 bool SectionModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole || !isEditable(index.column())) return false;
-    Circuit::Section& s = document_.sections[index.row()];
-    const Circuit::Section before = s;
-    const QString text = value.toString().trimmed();
-    switch (index.column()) {
-    case Name:
-        s.name = text;
-        break;
-    case HeatOutput:
-        s.heatOutput = text;
-        break;
-    case Length:
-        s.length = text;
-        break;
-    case Zeta:
-        s.zeta = text;
-        break;
-    case Material:
-        s.material = value.toInt();
-        break;
-    case InnerDiameter:
-        s.innerDiameter = text;
-        break;
-    default:
-        break;
+    const int row = index.row();
+    const QString text = index.column() == Material ? QString::number(value.toInt()) : value.toString().trimmed();
+    if (isRowColumn(index.column()) && !text.isEmpty()) {
+        // The number of another row, or nothing.
+        const std::optional<int> number = NumberText::readInteger(text);
+        if (!number || *number < 1 || *number > rowCount() || *number == row + 1) return false;
     }
-    if (s == before) return true;
-    evaluate(true);
+    Circuit::Section& s = document_.sections[row];
+    const Circuit::Section before = s;
+    CircuitTable::setTypedValue(s, index.column(), text);
+    if (s != before) evaluate(true);
     return true;
 }
 
@@ -129,6 +114,13 @@ void SectionModel::setExtraLoss(const QString& text)
     if (text == document_.extraLoss) return;
     document_.extraLoss = text;
     evaluate(true);
+}
+
+void SectionModel::setProject(const QString& text)
+{
+    if (text == document_.project) return;
+    document_.project = text;
+    Q_EMIT changed();
 }
 
 void SectionModel::setTemperatureDifference(const QString& text)
@@ -152,29 +144,65 @@ void SectionModel::evaluate(bool keepSizing)
     Q_EMIT changed();
 }
 
-bool SectionModel::insertSection(int row, const std::optional<Circuit::Section>& section)
+bool SectionModel::insertSection(int row)
 {
     if (document_.sections.size() >= Circuit::MaxSections) return false;
     row = std::clamp(row, 0, int(document_.sections.size()));
     Circuit::Section s;
     s.material = defaultMaterial_;
+    if (row > 0 && !document_.sections[row - 1].isEmpty()) s.predecessor = QString::number(row);
     beginInsertRows({}, row, row);
-    document_.sections.insert(row, section.value_or(s));
-    // An empty row in its place until the list is computed again.
-    evaluation_.sections.insert(row, Circuit::Section {});
-    evaluation_.rows.insert(row, Circuit::Row {});
+    Circuit::insertSection(document_.sections, row, s);
+    keepAligned(row, 1);
     endInsertRows();
     evaluate(true);
     return true;
 }
 
-Circuit::Section SectionModel::takeSection(int row)
+Circuit::Removed SectionModel::takeSection(int row)
 {
     beginRemoveRows({}, row, row);
-    const Circuit::Section s = document_.sections.takeAt(row);
-    evaluation_.sections.removeAt(row);
-    evaluation_.rows.removeAt(row);
+    const Circuit::Removed removed = Circuit::removeSection(document_.sections, row);
+    keepAligned(row, -1);
     endRemoveRows();
     evaluate(true);
-    return s;
+    return removed;
+}
+
+bool SectionModel::restoreSection(const Circuit::Removed& removed)
+{
+    if (document_.sections.size() >= Circuit::MaxSections) return false;
+    beginInsertRows({}, removed.row, removed.row);
+    Circuit::restoreSection(document_.sections, removed);
+    keepAligned(removed.row, 1);
+    endInsertRows();
+    evaluate(true);
+    return true;
+}
+
+void SectionModel::moveDown(int row)
+{
+    if (row < 0 || row + 1 >= document_.sections.size()) return;
+    beginMoveRows({}, row + 1, row + 1, {}, row);
+    Circuit::swapSections(document_.sections, row);
+    for (auto* list : { &evaluation_.rows, &evaluation_.pipes })
+        list->swapItemsAt(row, row + 1);
+    evaluation_.sized.swapItemsAt(row, row + 1);
+    endMoveRows();
+    evaluate(true);
+}
+
+void SectionModel::keepAligned(int row, int inserted)
+{
+    // Until the list is computed again: an empty row in place of a new one,
+    // the other rows' pipes kept.
+    if (inserted > 0) {
+        evaluation_.rows.insert(row, Circuit::Row {});
+        evaluation_.pipes.insert(row, Circuit::Row {});
+        evaluation_.sized.insert(row, Circuit::Section {});
+    } else {
+        evaluation_.rows.removeAt(row);
+        evaluation_.pipes.removeAt(row);
+        evaluation_.sized.removeAt(row);
+    }
 }

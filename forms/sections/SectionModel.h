@@ -5,8 +5,6 @@
 
 #include <QAbstractTableModel>
 
-#include <optional>
-
 class AppState;
 
 // The section list behind StringGrid1, a view of the circuit in core: the
@@ -20,6 +18,10 @@ class SectionModel : public QAbstractTableModel
 
 public:
     using enum CircuitTable::Column;
+    static bool isRowColumn(int column)
+    {
+        return CircuitTable::column(column).kind == CircuitTable::ColumnInfo::Kind::Row;
+    }
     static bool isNumberColumn(int column)
     {
         return CircuitTable::column(column).kind == CircuitTable::ColumnInfo::Kind::Number;
@@ -40,6 +42,7 @@ public:
     const QList<Circuit::Section>& sections() const { return document_.sections; }
     void setSections(const QList<Circuit::Section>& sections);
     void setExtraLoss(const QString& text);
+    void setProject(const QString& text);
 
     // Computes every row when the temperature difference (as typed in the
     // main window) differs from the last one; a change of the shared
@@ -50,10 +53,15 @@ public:
     void setDefaultMaterial(int material) { defaultMaterial_ = material; }
     int defaultMaterial() const { return defaultMaterial_; }
 
-    // Inserts an empty section (or the given one) before `row`; false at
-    // the limit.
-    bool insertSection(int row, const std::optional<Circuit::Section>& section = std::nullopt);
-    Circuit::Section takeSection(int row);
+    // Inserts an empty section before `row`, hanging from the row above;
+    // false at the limit. The Vorgänger of the rows below follow.
+    bool insertSection(int row);
+    // Removes a section; the sections hanging from it then hang from its
+    // Vorgänger. restoreSection() undoes it; false at the limit.
+    Circuit::Removed takeSection(int row);
+    bool restoreSection(const Circuit::Removed& removed);
+    // Swaps the section with the one below it.
+    void moveDown(int row);
 
     const PipeCatalogue& catalogue() const;
     const Circuit::Evaluation& evaluation() const { return evaluation_; }
@@ -74,4 +82,7 @@ private:
     // stay as they were.
     void evaluate(bool keepSizing);
     void computeAll();
+    // Keeps the evaluation's lists beside the sections after inserting (1) or
+    // removing (-1) row `row`.
+    void keepAligned(int row, int inserted);
 };

@@ -4,6 +4,7 @@
 #include "core/CircuitFile.h"
 #include "core/CircuitTable.h"
 #include "core/SaveFile.h"
+#include "forms/sections/NetworkView.h"
 #include "forms/sections/SectionModel.h"
 #include "report/CircuitSheet.h"
 #include "widgets/FileDialogs.h"
@@ -56,7 +57,9 @@ TForm7::TForm7(AppState& data, QWidget* parent)
     file->addSeparator();
     file->addAction(ActionSchliessen);
     QMenu* edit = MenuBar->addMenu(QStringLiteral("B&earbeiten"));
-    edit->addActions({ ActionZeileEinfuegen, ActionZeileLoeschen, ActionRueckgaengig });
+    edit->addActions({ ActionZeileEinfuegen, ActionZeileLoeschen, ActionZeileHoch, ActionZeileRunter });
+    edit->addSeparator();
+    edit->addAction(ActionRueckgaengig);
     edit->addSeparator();
     edit->addAction(ActionKopieren);
     MenuBar->setGeometry(0, 0, width(), MenuBar->sizeHint().height());
@@ -64,13 +67,16 @@ TForm7::TForm7(AppState& data, QWidget* parent)
     ActionRueckgaengig->setEnabled(false);
     for (QAction* action : { ActionNeu, ActionOeffnen, ActionSpeichern, ActionSpeichernUnter, ActionCsvImportieren,
              ActionCsvExportieren, ActionDrucken, ActionPdf, ActionSchliessen, ActionZeileEinfuegen,
-             ActionZeileLoeschen, ActionRueckgaengig, ActionKopieren })
+             ActionZeileLoeschen, ActionZeileHoch, ActionZeileRunter, ActionRueckgaengig, ActionKopieren })
         addAction(action);
 
     StringGrid1->setModel(model_);
     for (const CircuitTable::ColumnInfo& column : CircuitTable::columns())
         StringGrid1->setColumnWidth(column.key, column.width);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    PaintBox1->setModel(model_);
+    spaceBelowSplitter_ = height() - (Splitter1->y() + Splitter1->height());
+    Splitter1->setSizes({ 300, Splitter1->height() - 300 });
     NumericKeys::guard(Edit1);
 
     connect(ActionNeu, &QAction::triggered, this, &TForm7::ActionNeuExecute);
@@ -86,7 +92,18 @@ TForm7::TForm7(AppState& data, QWidget* parent)
     connect(ActionZeileLoeschen, &QAction::triggered, this, &TForm7::ActionZeileLoeschenExecute);
     connect(ActionRueckgaengig, &QAction::triggered, this, &TForm7::ActionRueckgaengigExecute);
     connect(ActionKopieren, &QAction::triggered, this, &TForm7::ActionKopierenExecute);
+    connect(ActionZeileHoch, &QAction::triggered, this, [this] { moveRow(-1); });
+    connect(ActionZeileRunter, &QAction::triggered, this, [this] { moveRow(1); });
     connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
+    connect(Edit3, &QLineEdit::textChanged, model_, &SectionModel::setProject);
+    // The table and the picture show the same row.
+    connect(PaintBox1, &NetworkView::rowClicked, this, [this](int row) {
+        const int column
+            = StringGrid1->currentIndex().isValid() ? StringGrid1->currentIndex().column() : int(SectionModel::Name);
+        StringGrid1->setCurrentIndex(model_->index(row, column));
+    });
+    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) { PaintBox1->setSelectedRow(current.isValid() ? current.row() : -1); });
     connect(StringGrid1, &SectionGrid::rowWanted, this, [this] {
         const int last = model_->rowCount() - 1;
         if (last >= 0 && model_->sections()[last].isEmpty()) return;
@@ -124,9 +141,9 @@ bool TForm7::isModified() const
 {
     // The temperature difference is the main window's; it makes a change
     // only of a document that was saved or opened.
-    const Circuit::Document current = document();
-    return current.sections != saved_.sections || current.extraLoss != saved_.extraLoss
-        || (!filePath_.isEmpty() && current.temperatureDifference != saved_.temperatureDifference);
+    Circuit::Document saved = saved_;
+    if (filePath_.isEmpty()) saved.temperatureDifference = model_->temperatureDifference();
+    return document() != saved;
 }
 
 void TForm7::setDocument(const Circuit::Document& document)
@@ -137,7 +154,12 @@ void TForm7::setDocument(const Circuit::Document& document)
         const QSignalBlocker block(Edit1);
         Edit1->setText(document.extraLoss);
     }
+    {
+        const QSignalBlocker block(Edit3);
+        Edit3->setText(document.project);
+    }
     model_->setExtraLoss(document.extraLoss);
+    model_->setProject(document.project);
     Circuit::Document sections = document;
     for (Circuit::Section& s : sections.sections)
         if (s.isEmpty() && s.material == 0) s.material = model_->defaultMaterial();
@@ -151,12 +173,13 @@ void TForm7::setDocument(const Circuit::Document& document)
 void TForm7::Anzeigen()
 {
     const Circuit::Totals& totals = model_->totals();
-    const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(totals);
+    const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(model_->document(), totals);
     // Nothing computed: nothing to show.
     const bool any = totals.computed > 0;
-    Panel1->setText(any ? texts.sectionLoss : QString());
+    Panel1->setText(any ? texts.criticalLoss : QString());
     Panel2->setText(any ? texts.head : QString());
     Panel3->setText(any ? texts.volumeFlow : QString());
+    Panel4->setText(texts.criticalConsumer);
     Edit1->setToolTip(totals.extraOk ? QString() : QStringLiteral("Fehlerhafte Eingabe!"));
     const bool rows = model_->rowCount() > 0;
     for (QAction* action : { ActionDrucken, ActionPdf, ActionKopieren, ActionCsvExportieren, ActionZeileLoeschen })
@@ -375,12 +398,38 @@ void TForm7::ActionZeileEinfuegenExecute()
     StringGrid1->setFocus();
 }
 
+void TForm7::moveRow(int step)
+{
+    const QModelIndex current = StringGrid1->currentIndex();
+    if (!current.isValid()) return;
+    const int row = current.row();
+    const int to = row + step;
+    if (to < 0 || to >= model_->rowCount()) return;
+    model_->moveDown(std::min(row, to));
+    StringGrid1->setCurrentIndex(model_->index(to, current.column()));
+}
+
+void TForm7::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The table and the picture take what the window gains; the totals stay
+    // below them.
+    const int splitterHeight = std::max(160, height() - Splitter1->y() - spaceBelowSplitter_);
+    const int dy = splitterHeight - Splitter1->height();
+    Splitter1->resize(std::max(320, width() - 2 * Splitter1->x()), splitterHeight);
+    MenuBar->resize(width(), MenuBar->height());
+    if (dy == 0) return;
+    const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* widget : children)
+        if (widget->y() > Splitter1->y()) widget->move(widget->x(), widget->y() + dy);
+}
+
 void TForm7::ActionZeileLoeschenExecute()
 {
     const QModelIndex current = StringGrid1->currentIndex();
     if (!current.isValid()) return;
     const int row = current.row();
-    deleted_.append({ row, model_->takeSection(row) });
+    deleted_.append(model_->takeSection(row));
     ActionRueckgaengig->setEnabled(true);
     if (model_->rowCount() > 0)
         StringGrid1->setCurrentIndex(model_->index(std::min(row, model_->rowCount() - 1), current.column()));
@@ -389,8 +438,8 @@ void TForm7::ActionZeileLoeschenExecute()
 void TForm7::ActionRueckgaengigExecute()
 {
     if (deleted_.isEmpty()) return;
-    const Deleted& last = deleted_.last();
-    if (!model_->insertSection(last.row, last.section)) return; // the list is full: kept for later
+    const Circuit::Removed& last = deleted_.last();
+    if (!model_->restoreSection(last)) return; // the list is full: kept for later
     StringGrid1->setCurrentIndex(model_->index(last.row, SectionModel::Name));
     deleted_.removeLast();
     ActionRueckgaengig->setEnabled(!deleted_.isEmpty());

@@ -64,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override; // Escape closes
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     AppState& data_;
@@ -71,11 +72,11 @@ private:
     QMenuBar* MenuBar;
     QString filePath_;
     Circuit::Document saved_; // as last opened or saved
-    struct Deleted {
-        int row;
-        Circuit::Section section;
-    };
-    QList<Deleted> deleted_;
+    QList<Circuit::Removed> deleted_;
+    int spaceBelowSplitter_ = 0; // the totals' room below the table and picture
+
+    // Moves the current row up (-1) or down (1).
+    void moveRow(int step);
 
     void setDocument(const Circuit::Document& document);
     bool saveTo(const QString& path);
