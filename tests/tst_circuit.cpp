@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace
 {
 
@@ -126,9 +128,9 @@ private Q_SLOTS:
             sum += e.gradientLoss + e.fittingsLoss;
             flow = std::max(flow, e.calc.volumeFlow * 3600.0L);
         }
-        const Circuit::Totals t
-            = Circuit::evaluate({ threeSections(), QStringLiteral("15"), QStringLiteral("2500") }, settings, catalogue)
-                  .totals;
+        const Circuit::Totals t = Circuit::evaluate(
+            { threeSections(), QStringLiteral("15"), QStringLiteral("2500"), {}, {} }, settings, catalogue)
+                                      .totals;
         QVERIFY(qAbs(t.criticalLoss - sum) < 1e-3L);
         QCOMPARE(t.computed, 3);
         QVERIFY(t.headOk);
@@ -137,6 +139,142 @@ private Q_SLOTS:
         QCOMPARE(CircuitTable::headText(t.head), QStringLiteral("0,50")); // 4783 Pa / 9645 N/m³
         QVERIFY(qAbs(t.volumeFlow - flow) < 1e-9L);
         QCOMPARE(CircuitTable::flowText(t.volumeFlow), QStringLiteral("0,583")); // the 10 kW section
+    }
+
+    // A heat generator with two consumers: the branch point carries the sum
+    // of their heat outputs, the pump the path of the first one, which is
+    // not the last row. Expected: the plain reference calculation for R and
+    // w, the rest by hand.
+    void workedTree()
+    {
+        QList<Circuit::Section> sections {
+            section(QStringLiteral("Kessel – Verteiler"), {}, QStringLiteral("10"), QStringLiteral("4"), 1),
+            section(QStringLiteral("Bad"), QStringLiteral("1,5"), QStringLiteral("8"), QStringLiteral("6"), 5),
+            section(QStringLiteral("Küche"), QStringLiteral("2,5"), QStringLiteral("2"), QStringLiteral("3"), 5),
+        };
+        sections[1].predecessor = sections[2].predecessor = QStringLiteral("1");
+        sections[1].consumerLoss = QStringLiteral("1000");
+        sections[2].consumerLoss = QStringLiteral("500");
+        const Circuit::Evaluation e = Circuit::evaluate(
+            { sections, QStringLiteral("15"), QStringLiteral("2000"), {}, {} }, settings, catalogue);
+
+        const Expected boiler = expected(4.0, 10, 4, 1, settings, catalogue); // 1,5 + 2,5 kW
+        const Expected bath = expected(1.5, 8, 6, 5, settings, catalogue);
+        const Expected kitchen = expected(2.5, 2, 3, 5, settings, catalogue);
+        const long double toBoiler = boiler.gradientLoss + boiler.fittingsLoss;
+        const long double bathPath = toBoiler + bath.gradientLoss + bath.fittingsLoss + 1000;
+        const long double kitchenPath = toBoiler + kitchen.gradientLoss + kitchen.fittingsLoss + 500;
+        QVERIFY(bathPath > kitchenPath);
+
+        const Circuit::Row& first = e.rows[0];
+        QVERIFY2(first.computed(), qPrintable(first.reason));
+        QVERIFY(first.heatOutputSummed && !first.consumer);
+        QCOMPARE(first.heatOutput, QStringLiteral("4"));
+        QCOMPARE(first.calc.pressureGradient, boiler.calc.pressureGradient);
+        QVERIFY(e.rows[1].consumer && e.rows[2].consumer);
+        QVERIFY(qAbs(e.rows[1].pathLoss - bathPath) < 1e-3L);
+        QVERIFY(qAbs(e.rows[2].pathLoss - kitchenPath) < 1e-3L);
+        QVERIFY(qAbs(e.rows[2].runningLoss - (kitchenPath - 500)) < 1e-3L);
+        QCOMPARE(e.totals.criticalConsumer, 1);
+        QVERIFY(e.rows[0].critical && e.rows[1].critical && !e.rows[2].critical);
+        QVERIFY(qAbs(e.totals.criticalLoss - bathPath) < 1e-3L);
+        QVERIFY(qAbs(e.totals.head - (bathPath + 2000) / (983.2L * 9.81L)) < 1e-5L);
+        // The pump's flow is the flow of the section at the heat generator.
+        QVERIFY(qAbs(e.totals.volumeFlow - boiler.calc.volumeFlow * 3600.0L) < 1e-9L);
+        // A typed heat output below the sum is used, with a hint.
+        sections[0].heatOutput = QStringLiteral("3");
+        const Circuit::Evaluation typed
+            = Circuit::evaluate({ sections, QStringLiteral("15"), {}, {}, {} }, settings, catalogue);
+        QCOMPARE(typed.rows[0].heatOutput, QStringLiteral("3"));
+        QVERIFY(typed.rows[0].computed());
+        QCOMPARE(typed.rows[0].hints,
+            QStringList { QStringLiteral("Leistung kleiner als die Summe der Nachfolger (4,00 kW)") });
+    }
+
+    // A faulty Vorgänger stops its own row and those below it, nothing else.
+    void faultyReferences_data()
+    {
+        QTest::addColumn<QStringList>("predecessors"); // of rows 1 to 5
+        QTest::addColumn<QStringList>("reasons");
+        const QString none;
+        const QString below = QStringLiteral("Vorgänger nicht berechnet");
+        QTest::newRow("missing") << QStringList { none, u"1"_s, u"9"_s, u"3"_s, u"1"_s }
+                                 << QStringList { none, none, u"Vorgänger 9 gibt es nicht"_s, below, none };
+        QTest::newRow("itself") << QStringList { none, u"1"_s, u"3"_s, u"3"_s, u"1"_s }
+                                << QStringList { none, none, u"Vorgänger ist die Zeile selbst"_s, below, none };
+        QTest::newRow("circle") << QStringList { none, u"4"_s, u"2"_s, u"3"_s, u"1"_s }
+                                << QStringList { none, u"Vorgänger schließen einen Kreis"_s,
+                                       u"Vorgänger schließen einen Kreis"_s, u"Vorgänger schließen einen Kreis"_s,
+                                       none };
+        QTest::newRow("an empty row") << QStringList { none, u"1"_s, u"6"_s, u"1"_s, u"1"_s }
+                                      << QStringList { none, none, u"Vorgänger 6 gibt es nicht"_s, none, none };
+        QTest::newRow("not a number") << QStringList { none, u"1"_s, u"zwei"_s, u"1"_s, u"1"_s }
+                                      << QStringList { none, none, u"Vorgänger zwei gibt es nicht"_s, none, none };
+    }
+    void faultyReferences()
+    {
+        QFETCH(QStringList, predecessors);
+        QFETCH(QStringList, reasons);
+        QList<Circuit::Section> sections;
+        for (int i = 0; i < 5; ++i) {
+            sections.append(section(QStringLiteral("T%1").arg(i + 1), QStringLiteral("2"), QStringLiteral("5"), {}, 1));
+            sections[i].predecessor = predecessors[i];
+        }
+        sections[0].heatOutput.clear(); // summed from what hangs from it
+        sections.append(Circuit::Section {});
+        const Circuit::Evaluation e
+            = Circuit::evaluate({ sections, QStringLiteral("15"), {}, {}, {} }, settings, catalogue);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(e.rows[i].reason, reasons[i]);
+        QVERIFY(e.rows[5].empty);
+        QCOMPARE(e.totals.notComputed, int(reasons.size() - reasons.count(QString())));
+        QVERIFY(e.totals.criticalConsumer >= 0);
+    }
+
+    // Row numbers in the Vorgänger follow the rows; undoing a delete brings
+    // both back.
+    void referencesFollowTheRows_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("after"); // the Vorgänger afterwards
+        // Before: 1 at the heat generator, 2 and 3 hang from 1, 4 from 3, 5 from 2.
+        QTest::newRow("insert before 2") << "insert 1" << QStringList { {}, u"1"_s, u"1"_s, u"1"_s, u"4"_s, u"3"_s };
+        QTest::newRow("insert at the end") << "insert 5" << QStringList { {}, u"1"_s, u"1"_s, u"3"_s, u"2"_s, u"5"_s };
+        QTest::newRow("delete 3") << "delete 2" << QStringList { {}, u"1"_s, u"1"_s, u"2"_s };
+        QTest::newRow("delete 1") << "delete 0" << QStringList { {}, {}, u"2"_s, u"1"_s };
+        QTest::newRow("move 3 up") << "swap 1" << QStringList { {}, u"1"_s, u"1"_s, u"2"_s, u"3"_s };
+        QTest::newRow("move 4 down") << "swap 3" << QStringList { {}, u"1"_s, u"1"_s, u"2"_s, u"3"_s };
+    }
+    void referencesFollowTheRows()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QStringList, after);
+        QList<Circuit::Section> sections;
+        const QStringList before { {}, u"1"_s, u"1"_s, u"3"_s, u"2"_s };
+        for (int i = 0; i < 5; ++i) {
+            sections.append(section(QStringLiteral("T%1").arg(i + 1), QStringLiteral("2"), QStringLiteral("5"), {}, 1));
+            sections[i].predecessor = before[i];
+        }
+        const QList<Circuit::Section> original = sections;
+        const int row = edit.section(u' ', 1).toInt();
+        Circuit::Removed removed;
+        if (edit.startsWith(u"insert")) {
+            Circuit::Section added;
+            added.predecessor = row ? QString::number(row) : QString();
+            Circuit::insertSection(sections, row, added);
+        } else if (edit.startsWith(u"delete")) {
+            removed = Circuit::removeSection(sections, row);
+        } else {
+            Circuit::swapSections(sections, row);
+        }
+        QStringList references;
+        for (const Circuit::Section& s : sections)
+            references.append(s.predecessor);
+        QCOMPARE(references, after);
+        if (edit.startsWith(u"delete")) {
+            Circuit::restoreSection(sections, removed);
+            QCOMPARE(sections, original);
+        }
     }
 
     // A row over a limit counts; an empty row shows and counts nothing; a
@@ -179,7 +317,7 @@ private Q_SLOTS:
         QCOMPARE(r.reason, reason);
         QCOMPARE(r.computed(), counts);
         QCOMPARE(r.computed() && r.panels.overloaded(), overloaded);
-        const Circuit::Document document { { threeSections()[0], row }, QStringLiteral("15"), {} };
+        const Circuit::Document document { { threeSections()[0], row }, QStringLiteral("15"), {}, {}, {} };
         const Circuit::Evaluation evaluation = Circuit::evaluate(document, settings, catalogue);
         const Circuit::Totals& t = evaluation.totals;
         QCOMPARE(t.computed, counts ? 2 : 1);
@@ -198,6 +336,28 @@ private Q_SLOTS:
             !CircuitFile::sectionsFromCsv("Bezeichnung;Leistung_kW;Zeta;Material\nBad;1,5;6;5\n", sections, &error));
         QCOMPARE(error, QStringLiteral("Die Spalte „Laenge_m“ fehlt in der Kopfzeile."));
         QCOMPARE(sections.size(), 1); // nothing read
+    }
+
+    // A document of the first version (no Vorgänger) is one chain and gives
+    // the totals it gave then: the README's worked example.
+    void firstVersionDocumentIsAChain()
+    {
+        const QByteArray text = "Fluvano-Teilstrecken;1\n"
+                                "Temperaturdifferenz_K;15\n"
+                                "Weitere_Druckverluste_Pa;2500\n"
+                                "Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material;Innen_mm\n"
+                                "Kessel – Verteiler;10;12;4,5;1;\n"
+                                "Strang Nord;6;20;2;1;\n"
+                                "Anbindung Bad;1,5;8;6;5;\n";
+        Circuit::Document document;
+        QString error;
+        QVERIFY2(CircuitFile::fromText(text, document, &error), qPrintable(error));
+        const Circuit::Evaluation e = Circuit::evaluate(document, settings, catalogue);
+        const CircuitTable::TotalTexts t = CircuitTable::totalTexts(document, e.totals);
+        QCOMPARE(t.criticalLoss, QStringLiteral("2.283"));
+        QCOMPARE(t.head, QStringLiteral("0,50"));
+        QCOMPARE(t.volumeFlow, QStringLiteral("0,583"));
+        QCOMPARE(t.criticalConsumer, QStringLiteral("3 – Anbindung Bad"));
     }
 
     void documentSavedAndOpened()

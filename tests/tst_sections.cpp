@@ -221,6 +221,92 @@ private Q_SLOTS:
         env.answer = QMessageBox::Discard; // the main window's end
     }
 
+    // Every input of the document makes it unsaved: each typed cell, the
+    // further losses and the project's name.
+    void everyInputIsAChange_data()
+    {
+        QTest::addColumn<QString>("input");
+        for (const CircuitTable::ColumnInfo& c : CircuitTable::columns())
+            if (c.typed()) QTest::newRow(qPrintable(c.csvName)) << c.csvName;
+        QTest::newRow("weitere Druckverluste") << u"Edit1"_qs;
+        QTest::newRow("Projekt") << u"Edit3"_qs;
+    }
+    void everyInputIsAChange()
+    {
+        QFETCH(QString, input);
+        TestEnvironment env;
+        env.writeStandardSettings();
+        QCOMPARE(appState().readSettings(), SettingsFile::ReadResult::Ok);
+        TForm7 window(appState()); // without the main window
+        const QString path = env.directory() + QStringLiteral("Heizung.fluvano");
+        QVERIFY(CircuitFile::save(path, circuit(), nullptr));
+        QVERIFY(window.openFile(path));
+        window.followMainWindow(QStringLiteral("10"), 1); // as the main window does for the document's 10 K
+        QVERIFY(!window.isModified());
+        SectionModel* model = window.model();
+        if (input == u"Edit1") {
+            window.Edit1->setText(QStringLiteral("3000"));
+        } else if (input == u"Edit3") {
+            window.Edit3->setText(QStringLiteral("Haus Berger"));
+        } else {
+            int column = 0;
+            while (CircuitTable::column(column).csvName != input)
+                ++column;
+            const QVariant value = column == SectionModel::Material ? QVariant(2)
+                : column == SectionModel::Predecessor               ? QVariant(u"3"_qs)
+                                                                    : QVariant(u"7"_qs);
+            QVERIFY(model->setData(model->index(4, column), value));
+        }
+        QVERIFY(window.isModified());
+        QVERIFY(window.isWindowModified());
+        env.answer = QMessageBox::Discard;
+    }
+
+    // Rows keep their Vorgänger when rows are deleted, brought back and
+    // moved; a Vorgänger is another row's number.
+    void referencesInTheWindow()
+    {
+        TestEnvironment env;
+        env.writeStandardSettings();
+        QCOMPARE(appState().readSettings(), SettingsFile::ReadResult::Ok);
+        TForm7 window(appState());
+        window.show();
+        const QString path = env.directory() + QStringLiteral("Heizung.fluvano");
+        QVERIFY(CircuitFile::save(path, circuit(), nullptr));
+        QVERIFY(window.openFile(path));
+        SectionModel* model = window.model();
+        auto predecessors = [model] {
+            QStringList list;
+            for (const Circuit::Section& s : model->sections())
+                list.append(s.predecessor);
+            return list;
+        };
+        const QStringList before = predecessors(); // 1 at the boiler; 2 and 4 from 1; 3 and 5 from 2
+        QCOMPARE(before, QStringList({ {}, u"1"_qs, u"2"_qs, u"1"_qs, u"2"_qs, {} }));
+
+        window.StringGrid1->setCurrentIndex(model->index(1, SectionModel::Name));
+        window.ActionZeileLoeschen->trigger(); // "Strang Nord": its rows hang from 1 now
+        QCOMPARE(predecessors(), QStringList({ {}, u"1"_qs, u"1"_qs, u"1"_qs, {} }));
+        window.ActionRueckgaengig->trigger();
+        QCOMPARE(predecessors(), before);
+        QCOMPARE(model->totals().criticalConsumer, 3);
+
+        window.StringGrid1->setCurrentIndex(model->index(3, SectionModel::Name));
+        window.ActionZeileHoch->trigger(); // "zu eng" above "Bad"
+        QCOMPARE(predecessors(), QStringList({ {}, u"1"_qs, u"1"_qs, u"2"_qs, u"2"_qs, {} }));
+        QCOMPARE(model->sections()[2].name, QStringLiteral("zu eng"));
+        QCOMPARE(window.StringGrid1->currentIndex().row(), 2);
+        QCOMPARE(model->totals().criticalConsumer, 2); // the same section, now row 3
+
+        // Its own number or one past the list is refused.
+        const QModelIndex cell = model->index(2, SectionModel::Predecessor);
+        QVERIFY(!model->setData(cell, u"3"_qs));
+        QVERIFY(!model->setData(cell, u"7"_qs));
+        QVERIFY(model->setData(cell, u"2"_qs));
+        QCOMPARE(model->sections()[2].predecessor, QStringLiteral("2"));
+        env.answer = QMessageBox::Discard;
+    }
+
     void failedSaveKeepsTheData()
     {
         TestEnvironment env;

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 #include <algorithm>
 
@@ -125,6 +126,9 @@ QWidget* SectionDelegate::createEditor(
         edit->setProperty(NumberEditor, true);
         NumericKeys::guard(edit);
     }
+    // A row number: digits only.
+    if (auto* edit = qobject_cast<QLineEdit*>(editor); edit && SectionModel::isRowColumn(index.column()))
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), edit));
     return editor;
 }
 

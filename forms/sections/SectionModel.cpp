@@ -5,6 +5,7 @@
 #include "widgets/FormLook.h"
 
 #include <QBrush>
+#include <QFont>
 
 #include <algorithm>
 
@@ -62,12 +63,27 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
         if (!info.typed() && column != Number) return QBrush(QColor(246, 246, 246));
         return {};
     case Qt::ForegroundRole:
-        if (column == Pipe && !r.empty && !r.computed()) return QBrush(FormLook::Red);
+        if ((column == Pipe || column == Hint) && !r.empty && !r.computed()) return QBrush(FormLook::Red);
+        if (column == Number && r.critical) return QBrush(FormLook::Red);
+        if (column == HeatOutput && r.heatOutputSummed) return QBrush(QColor(110, 110, 110));
         return {};
+    case Qt::FontRole: {
+        // The critical path in bold, a summed heat output in italics.
+        const bool italic = column == HeatOutput && r.heatOutputSummed;
+        if (!r.critical && !italic) return {};
+        QFont font;
+        font.setBold(r.critical);
+        font.setItalic(italic);
+        return font;
+    }
     case Qt::ToolTipRole:
         if (column == Material) return data_.catalogue().materialName(s.material);
-        if (!r.empty && !r.computed()) return r.reason;
-        if (r.computed() && r.panels.overloaded()) return ResultText::overloadWarning();
+        if (column == Predecessor)
+            return QStringLiteral("leer: beginnt am Wärmeerzeuger; sonst die Nr. der Teilstrecke davor");
+        if (column == HeatOutput && r.heatOutputSummed) return QStringLiteral("Summe der Nachfolger");
+        if (column == ConsumerLoss)
+            return QStringLiteral("Druckverlust des Verbrauchers (Heizkörper, Fußbodenkreis) am Strangende");
+        if (!CircuitTable::hint(r).isEmpty()) return CircuitTable::hint(r);
         if (column == InnerDiameter) return QStringLiteral("leer: empfohlenes Rohr; ein Wert: gewähltes Rohr");
         return {};
     case Qt::EditRole:

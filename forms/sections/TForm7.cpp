@@ -267,7 +267,9 @@ bool TForm7::openFile(const QString& path)
     if (csv) {
         // A new circuit: nothing of it is saved yet.
         filePath_.clear();
-        setDocument(Circuit::Document { {}, model_->temperatureDifference(), {} });
+        Circuit::Document fresh;
+        fresh.temperatureDifference = model_->temperatureDifference();
+        setDocument(fresh);
         model_->setSections(read.sections);
         Anzeigen();
     } else {
