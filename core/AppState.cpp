@@ -45,12 +45,19 @@ void AppState::setCatalogue(const PipeCatalogue& catalogue)
     Q_EMIT changed(Part::Catalogue);
 }
 
+void AppState::setValves(const ValveCatalogue& valves)
+{
+    valves_ = valves;
+    Q_EMIT changed(Part::Valves);
+}
+
 void AppState::reset()
 {
     settings_ = SettingsRecord {};
     settingsUnsaved_ = false;
     settingsFileError_ = false;
     catalogue_ = PipeCatalogue {};
+    valves_ = ValveCatalogue {};
     calc = CalcState {};
 }
 

@@ -4,12 +4,13 @@
 #include "core/PipeCatalogue.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsRecord.h"
+#include "core/ValveCatalogue.h"
 
 #include <QObject>
 
 // The data every window shares for the whole run: the settings record with
-// the settings-file error flag, the pipe catalogue with the user's series and
-// the main window's calculation state. One instance, reached through
+// the settings-file error flag, the pipe catalogue with the user's series, the
+// valve series and the main window's calculation state. One instance, reached through
 // appState(). Windows keep no copies: they read it here and learn from
 // changed() what another window changed. Window state (which dialog is open,
 // whether the program is quitting) belongs to the windows.
@@ -21,6 +22,7 @@ public:
     enum class Part {
         Settings = 0x1, // the record or the settings-file error flag
         Catalogue = 0x2, // the pipe series
+        Valves = 0x4, // the valve series
     };
     Q_DECLARE_FLAGS(Parts, Part)
     Q_FLAG(Parts)
@@ -45,6 +47,9 @@ public:
     const PipeCatalogue& catalogue() const { return catalogue_; }
     void setCatalogue(const PipeCatalogue& catalogue);
 
+    const ValveCatalogue& valves() const { return valves_; }
+    void setValves(const ValveCatalogue& valves);
+
     CalcState calc; // the main window's working values
 
     // Back to the state at program start (tests), without a signal.
@@ -58,6 +63,7 @@ private:
     bool settingsUnsaved_ = false;
     bool settingsFileError_ = false; // set by a failed read, cleared by a successful write
     PipeCatalogue catalogue_;
+    ValveCatalogue valves_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(AppState::Parts)

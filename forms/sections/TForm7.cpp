@@ -62,12 +62,15 @@ TForm7::TForm7(AppState& data, QWidget* parent)
     edit->addAction(ActionRueckgaengig);
     edit->addSeparator();
     edit->addAction(ActionKopieren);
+    edit->addSeparator();
+    edit->addAction(ActionVentile);
     MenuBar->setGeometry(0, 0, width(), MenuBar->sizeHint().height());
     ActionZeileEinfuegen->setShortcuts({ QKeySequence(Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_Plus) });
     ActionRueckgaengig->setEnabled(false);
-    for (QAction* action : { ActionNeu, ActionOeffnen, ActionSpeichern, ActionSpeichernUnter, ActionCsvImportieren,
-             ActionCsvExportieren, ActionDrucken, ActionPdf, ActionSchliessen, ActionZeileEinfuegen,
-             ActionZeileLoeschen, ActionZeileHoch, ActionZeileRunter, ActionRueckgaengig, ActionKopieren })
+    for (QAction* action :
+        { ActionNeu, ActionOeffnen, ActionSpeichern, ActionSpeichernUnter, ActionCsvImportieren, ActionCsvExportieren,
+            ActionDrucken, ActionPdf, ActionSchliessen, ActionZeileEinfuegen, ActionZeileLoeschen, ActionZeileHoch,
+            ActionZeileRunter, ActionRueckgaengig, ActionKopieren, ActionVentile })
         addAction(action);
 
     StringGrid1->setModel(model_);
@@ -92,6 +95,7 @@ TForm7::TForm7(AppState& data, QWidget* parent)
     connect(ActionZeileLoeschen, &QAction::triggered, this, &TForm7::ActionZeileLoeschenExecute);
     connect(ActionRueckgaengig, &QAction::triggered, this, &TForm7::ActionRueckgaengigExecute);
     connect(ActionKopieren, &QAction::triggered, this, &TForm7::ActionKopierenExecute);
+    connect(ActionVentile, &QAction::triggered, this, &TForm7::valvesRequested);
     connect(ActionZeileHoch, &QAction::triggered, this, [this] { moveRow(-1); });
     connect(ActionZeileRunter, &QAction::triggered, this, [this] { moveRow(1); });
     connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);

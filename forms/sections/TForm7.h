@@ -59,6 +59,8 @@ public:
 Q_SIGNALS:
     // An opened document was computed with this temperature difference.
     void temperatureDifferenceLoaded(const QString& temperatureDifference);
+    // "Ventile…": the user wants the valve series editor.
+    void valvesRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
