@@ -100,16 +100,17 @@ int run(int argc, char* argv[])
     if (parser.isSet(deltaT)) document.temperatureDifference = parser.value(deltaT);
     if (parser.isSet(extra)) document.extraLoss = parser.value(extra);
 
-    const Circuit::Evaluation evaluation = Circuit::evaluate(document, settings, catalogue);
+    const ValveCatalogue valves;
+    const Circuit::Evaluation evaluation = Circuit::evaluate(document, settings, catalogue, valves);
     const Circuit::Totals& totals = evaluation.totals;
 
     if (parser.isSet(pdf)) {
-        const CircuitSheet sheet(document, evaluation, settings, catalogue, QDate::currentDate(), name);
+        const CircuitSheet sheet(document, evaluation, settings, catalogue, valves, QDate::currentDate(), name);
         QString error;
         if (!sheet.writePdf(parser.value(pdf), &error))
             return failure(QStringLiteral("PDF-Datei ") + parser.value(pdf)
                 + QStringLiteral(" kann nicht geschrieben werden: ") + error);
-    } else if (!write(stdout, CircuitTable::csv(document, evaluation, catalogue))) {
+    } else if (!write(stdout, CircuitTable::csv(document, evaluation, catalogue, valves))) {
         return failure(Console::outputFailed());
     }
 

@@ -4,6 +4,7 @@
 #include "core/TypedInputs.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace Circuit
@@ -203,8 +204,24 @@ namespace
 
 } // namespace
 
+int nearestStep(const QList<double>& kv, long double kvRequired)
+{
+    int best = -1;
+    long double distance = 0;
+    for (int k = 0; k < kv.size(); ++k) {
+        if (!(kv[k] > 0) || !(kvRequired > 0)) continue;
+        const long double d = std::fabs(std::log(kv[k] / kvRequired));
+        // Ascending steps: an equal distance later is the larger kv.
+        if (best < 0 || d <= distance) {
+            best = k;
+            distance = d;
+        }
+    }
+    return best;
+}
+
 Evaluation evaluate(const Document& document, const SettingsRecord& settings, const PipeCatalogue& catalogue,
-    const Evaluation* previous)
+    const ValveCatalogue& valves, const Evaluation* previous)
 {
     const QList<Section>& sections = document.sections;
     const int n = int(sections.size());
@@ -287,18 +304,42 @@ Evaluation evaluate(const Document& document, const SettingsRecord& settings, co
         if (!row.computed()) continue;
         row.runningLoss = (up >= 0 ? e.rows[up].runningLoss : 0) + row.loss;
         const TypedInputs::Number own = TypedInputs::number(sections[i].consumerLoss);
+        const QString valve = sections[i].valve.trimmed();
         if (row.consumer) {
             if (!own.ok)
                 row.reason = QStringLiteral("Fehlerhafte Eingabe! (Δp Verbr.)");
             else
                 row.pathLoss = row.runningLoss + own.value;
-        } else if (!own.text.isEmpty()) {
-            row.hints.append(QStringLiteral("Δp Verbr. gilt nur für einen Verbraucher (Strangende)"));
+            if (!valve.isEmpty()) {
+                const std::optional<int> number = NumberText::readInteger(valve);
+                if (number && valves.contains(*number) && !valves.series(*number).steps.isEmpty())
+                    row.valve = *number;
+                else if (row.reason.isEmpty())
+                    row.reason = QStringLiteral("Ventil %1 gibt es nicht").arg(valve);
+            }
+        } else {
+            if (!own.text.isEmpty())
+                row.hints.append(QStringLiteral("Δp Verbr. gilt nur für einen Verbraucher (Strangende)"));
+            if (!valve.isEmpty()) row.hints.append(QStringLiteral("Ventil gilt nur für einen Verbraucher (Strangende)"));
         }
     }
 
-    // The critical consumer: the largest path loss, the first of equals.
+    // Each valve's least pressure drop: fully preset, and for good control
+    // not less than the minimum.
     Totals& t = e.totals;
+    const TypedInputs::Number minimum = TypedInputs::number(document.minValveLoss);
+    t.minValveOk = minimum.ok;
+    t.minValveLoss = minimum.ok && !minimum.text.isEmpty() ? minimum.value : DefaultMinValveLoss;
+    for (Row& row : e.rows) {
+        if (!row.computed() || !row.consumer || !row.valve) continue;
+        const long double fullKv = valves.kvValues(row.valve).last();
+        const long double flow = row.volumeFlowPerHour();
+        const long double full = fullKv > 0 ? Bar * (flow / fullKv) * (flow / fullKv) : 0;
+        row.valveMinimum = std::max(full, t.minValveLoss);
+    }
+
+    // The critical consumer: the largest path loss with its valve, the first
+    // of equals.
     for (int i = 0; i < n; ++i) {
         const Row& row = e.rows[i];
         if (row.empty) continue;
@@ -308,9 +349,10 @@ Evaluation evaluate(const Document& document, const SettingsRecord& settings, co
         }
         ++t.computed;
         if (row.predecessor < 0) t.volumeFlow += row.volumeFlowPerHour();
-        if (row.consumer && (t.criticalConsumer < 0 || row.pathLoss > t.criticalLoss)) {
+        const long double needs = row.pathLoss + row.valveMinimum;
+        if (row.consumer && (t.criticalConsumer < 0 || needs > t.criticalLoss)) {
             t.criticalConsumer = i;
-            t.criticalLoss = row.pathLoss;
+            t.criticalLoss = needs;
         }
     }
     for (int i = t.criticalConsumer; i >= 0; i = e.rows[i].predecessor)
@@ -319,9 +361,36 @@ Evaluation evaluate(const Document& document, const SettingsRecord& settings, co
     const TypedInputs::Number extra = TypedInputs::number(document.extraLoss);
     t.extraOk = extra.ok;
     t.extraLoss = extra.value;
+    t.pumpPressure = t.criticalLoss + t.extraLoss;
     const long double weight = settings.densityInUse * Gravity;
     t.headOk = extra.ok && weight != 0;
-    if (t.headOk) t.head = (t.criticalLoss + t.extraLoss) / weight;
+    if (t.headOk) t.head = t.pumpPressure / weight;
+
+    // Every valve takes what its path leaves of the pump's pressure.
+    for (Row& row : e.rows) {
+        if (!row.computed() || !row.consumer) continue;
+        const long double left = t.criticalLoss - row.pathLoss;
+        if (!row.valve) {
+            row.excess = left;
+            if (std::llround(left) > 0)
+                row.hints.append(QStringLiteral("kein voreinstellbares Ventil: %1 Pa an anderer Stelle drosseln")
+                                     .arg(NumberText::grouped(left, 0)));
+            continue;
+        }
+        row.valveLoss = std::max(left, row.valveMinimum);
+        if (!(row.valveLoss > 0)) continue;
+        const long double flow = row.volumeFlowPerHour();
+        row.kvRequired = flow / std::sqrt(row.valveLoss / Bar);
+        const QList<double>& kv = valves.kvValues(row.valve);
+        row.presetting = nearestStep(kv, row.kvRequired);
+        if (row.presetting < 0) continue;
+        row.kv = kv[row.presetting];
+        row.deviation = (row.kv / row.kvRequired - 1) * 100;
+        if (row.kvRequired < kv.first())
+            row.hints.append(QStringLiteral("Voreinstellung reicht nicht: Differenzdruckregler vorsehen"));
+        if (row.valveLoss > NoisyValveLoss)
+            row.hints.append(QStringLiteral("Δp am Ventil über 20 kPa: Strömungsgeräusche möglich"));
+    }
     return e;
 }
 

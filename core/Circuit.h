@@ -4,6 +4,7 @@
 #include "core/PipeCatalogue.h"
 #include "core/ResultText.h"
 #include "core/SettingsRecord.h"
+#include "core/ValveCatalogue.h"
 
 #include <QList>
 #include <QString>
@@ -16,13 +17,30 @@
 // its pressure loss Δp = R·l + Z (Z = Σζ · ρ/2 · w²). A consumer's path is
 // the sections from the heat generator to it; its path loss the sum of their
 // Δp and the consumer's own loss. The critical consumer, with the largest
-// path loss, sets the pump. The table's columns and the texts of its cells
-// and totals are in core/CircuitTable.h.
+// path loss and its valve's least pressure drop, sets the pump; every other
+// consumer's valve takes what its path leaves (hydraulic balancing), and its
+// presetting is the step whose kv comes nearest. The table's columns and the
+// texts of its cells and totals are in core/CircuitTable.h.
 namespace Circuit
 {
 
 inline constexpr int MaxSections = 2000;
 inline constexpr long double Gravity = 9.81L; // m/s²
+inline constexpr long double Bar = 100000; // Pa: kv is the flow in m³/h at 1 bar
+
+// The least pressure drop a thermostatic valve of the critical consumer takes
+// (valve authority), when the document gives none: the lower end of the
+// design pressure drop of 0,05 to 0,2 bar a maker recommends for its
+// thermostatic valves (Danfoss, data sheet "Einbauventil mit integrierter
+// Voreinstellung", DKCD VDVES303, 04/2011); with 5 to 10 kPa lost in the
+// rest of a typical critical circuit it gives a valve authority of about 0,3
+// to 0,5, within the 0,3 to 0,7 planning guides ask for.
+inline constexpr long double DefaultMinValveLoss = 5000; // Pa
+// Above this pressure drop a thermostatic valve may whistle: the upper end of
+// the same maker's recommended range, where R. Petitjean (Tour & Andersson,
+// "Stabilising the differential pressure across thermostatic valves") puts
+// the risk of noise (20 to 30 kPa).
+inline constexpr long double NoisyValveLoss = 20000; // Pa
 
 // One section as the user typed it.
 struct Section {
@@ -93,6 +111,16 @@ struct Row {
     long double runningLoss = 0; // Σ Δp from the heat generator to its end, Pa
     long double pathLoss = 0; // consumers: runningLoss + the consumer's own loss, Pa
 
+    // Hydraulic balancing, consumers only.
+    int valve = 0; // valve series, 0: none
+    long double valveMinimum = 0; // least pressure drop of its valve, Pa
+    long double valveLoss = 0; // pressure drop its valve takes, Pa
+    long double kvRequired = 0; // m³/h
+    int presetting = -1; // step index in the series, -1 none
+    long double kv = 0; // the step's kv, m³/h
+    long double deviation = 0; // flow at that step against the one wanted, %
+    long double excess = 0; // without a valve: the pressure to throttle elsewhere, Pa
+
     bool computed() const { return !empty && reason.isEmpty(); }
     long double volumeFlowPerHour() const { return calc.volumeFlow * 3600.0L; }
 };
@@ -103,11 +131,18 @@ struct Row {
 Row compute(const Section& section, const QString& heatOutput, const QString& temperatureDifference,
     const SettingsRecord& settings, const PipeCatalogue& catalogue);
 
+// The step of a valve series nearest to kvRequired on a logarithmic scale
+// (smallest |ln(kv / kvRequired)|; a tie goes to the larger kv).
+int nearestStep(const QList<double>& kv, long double kvRequired);
+
 struct Totals {
-    long double criticalLoss = 0; // the critical consumer's path loss, Pa
+    long double criticalLoss = 0; // the critical consumer's path loss with its valve's least loss, Pa
     int criticalConsumer = -1; // its row, -1 when none was computed
     long double extraLoss = 0; // Pa
     bool extraOk = true; // the further losses read as a number
+    long double minValveLoss = DefaultMinValveLoss; // in use, Pa
+    bool minValveOk = true; // the document's reads as a number
+    long double pumpPressure = 0; // criticalLoss + extraLoss, Pa
     long double head = 0; // m
     bool headOk = false; // computed (extra losses readable, ρ not 0)
     long double volumeFlow = 0; // the sections at the heat generator together, m³/h
@@ -130,6 +165,6 @@ struct Evaluation {
 // one edited cell sizes few pipes again. Pass no previous evaluation when
 // the constants, the catalogue or the temperature difference changed.
 Evaluation evaluate(const Document& document, const SettingsRecord& settings, const PipeCatalogue& catalogue,
-    const Evaluation* previous = nullptr);
+    const ValveCatalogue& valves, const Evaluation* previous = nullptr);
 
 } // namespace Circuit

@@ -3,6 +3,8 @@
 #include "core/Csv.h"
 #include "core/NumberText.h"
 
+#include <optional>
+
 namespace CircuitTable
 {
 
@@ -22,6 +24,7 @@ namespace
         { Material,      Kind::Choice,    QStringLiteral("Material"),    {},                     QStringLiteral("Material"),       -1, true, 140 },
         { InnerDiameter, Kind::Number,    QStringLiteral("Innen-Ø"),     QStringLiteral("mm"),   QStringLiteral("Innen_mm"),       -1, false, 70 },
         { ConsumerLoss,  Kind::Number,    QStringLiteral("Δp Verbr."),   QStringLiteral("Pa"),   QStringLiteral("Verbraucher_Pa"), -1, false, 84 },
+        { Valve,         Kind::ValveChoice, QStringLiteral("Ventil"),    {},                     QStringLiteral("Ventil"),         -1, true, 150 },
         { Pipe,          Kind::Computed,  QStringLiteral("Rohr"),        {},                     QStringLiteral("Rohr"),           -1, true, 70 },
         { Diameter,      Kind::Computed,  QStringLiteral("d"),           QStringLiteral("mm"),   QStringLiteral("d_mm"),            1, false, 48 },
         { Velocity,      Kind::Computed,  QStringLiteral("w"),           QStringLiteral("m/s"),  QStringLiteral("w_m/s"),           3, false, 52 },
@@ -31,12 +34,17 @@ namespace
         { Loss,          Kind::Computed,  QStringLiteral("Δp"),          QStringLiteral("Pa"),   QStringLiteral("Δp_Pa"),           0, false, 62 },
         { RunningTotal,  Kind::Computed,  QStringLiteral("Σ Δp"),        QStringLiteral("Pa"),   QStringLiteral("ΣΔp_Pa"),          0, false, 70 },
         { PathLoss,      Kind::Computed,  QStringLiteral("Δp Weg"),      QStringLiteral("Pa"),   QStringLiteral("dp_Weg_Pa"),       0, false, 80 },
+        { ValveLoss,     Kind::Computed,  QStringLiteral("Δp Ventil"),   QStringLiteral("Pa"),   QStringLiteral("dp_Ventil_Pa"),    0, false, 84 },
+        { KvRequired,    Kind::Computed,  QStringLiteral("kv erf."),     {},                     QStringLiteral("kv_erf"),          3, false, 58 },
+        { Presetting,    Kind::Computed,  QStringLiteral("Voreinst."),   {},                     QStringLiteral("Voreinstellung"), -1, false, 70 },
+        { Kv,            Kind::Computed,  QStringLiteral("kv"),          {},                     QStringLiteral("kv"),             -1, false, 50 },
+        { Deviation,     Kind::Computed,  QStringLiteral("Abw."),        QStringLiteral("%"),    QStringLiteral("Abweichung_Prozent"), 0, false, 54 },
         { Hint,          Kind::Computed,  QStringLiteral("Hinweis"),     {},                     QStringLiteral("Hinweis"),        -1, true, 260 },
     } };
     // clang-format on
 
-    QString typedText(
-        const Circuit::Section& s, const Circuit::Row& r, int column, Purpose purpose, const PipeCatalogue& catalogue)
+    QString typedText(const Circuit::Section& s, const Circuit::Row& r, int column, Purpose purpose,
+        const PipeCatalogue& catalogue, const ValveCatalogue& valves)
     {
         switch (column) {
         case Name:
@@ -58,6 +66,13 @@ namespace
             return s.innerDiameter;
         case ConsumerLoss:
             return s.consumerLoss;
+        case Valve: {
+            // On screen the series' short name, in files its number.
+            const std::optional<int> number = NumberText::readInteger(s.valve.trimmed());
+            if (purpose == Purpose::Screen && number && valves.contains(*number))
+                return valves.series(*number).caption;
+            return s.valve;
+        }
         default:
             return {};
         }
@@ -79,12 +94,12 @@ QStringList captions()
 }
 
 QString cell(const Circuit::Document& document, const Circuit::Evaluation& evaluation, int row, int column,
-    Purpose purpose, const PipeCatalogue& catalogue)
+    Purpose purpose, const PipeCatalogue& catalogue, const ValveCatalogue& valves)
 {
     if (column == Number) return QString::number(row + 1);
     const Circuit::Section& s = document.sections.at(row);
     const Circuit::Row& r = evaluation.rows.at(row);
-    if (CircuitTable::column(column).typed()) return typedText(s, r, column, purpose, catalogue);
+    if (CircuitTable::column(column).typed()) return typedText(s, r, column, purpose, catalogue, valves);
     if (column == Hint) return hint(r);
     if (!r.computed()) return column == Pipe ? r.reason : QString();
     switch (column) {
@@ -106,6 +121,16 @@ QString cell(const Circuit::Document& document, const Circuit::Evaluation& evalu
         return pascal(r.runningLoss);
     case PathLoss:
         return r.consumer ? pascal(r.pathLoss) : QString();
+    case ValveLoss:
+        return r.valve && r.valveLoss > 0 ? pascal(r.valveLoss) : QString();
+    case KvRequired:
+        return r.valve && r.kvRequired > 0 ? NumberText::fixed(r.kvRequired, 3) : QString();
+    case Presetting:
+        return r.presetting >= 0 ? valves.series(r.valve).steps.value(r.presetting).label : QString();
+    case Kv:
+        return r.presetting >= 0 ? valves.series(r.valve).steps.value(r.presetting).kv : QString();
+    case Deviation:
+        return r.presetting >= 0 ? NumberText::fixed(r.deviation, 0) : QString();
     default:
         return {};
     }
@@ -122,8 +147,9 @@ QString hint(const Circuit::Row& row)
 
 QString typedValue(const Circuit::Section& section, int column)
 {
-    static const PipeCatalogue none;
-    return typedText(section, Circuit::Row {}, column, Purpose::File, none);
+    static const PipeCatalogue noPipes;
+    static const ValveCatalogue noValves;
+    return typedText(section, Circuit::Row {}, column, Purpose::File, noPipes, noValves);
 }
 
 void setTypedValue(Circuit::Section& section, int column, const QString& text)
@@ -156,6 +182,9 @@ void setTypedValue(Circuit::Section& section, int column, const QString& text)
     case ConsumerLoss:
         section.consumerLoss = text;
         break;
+    case Valve:
+        section.valve = text;
+        break;
     default:
         break;
     }
@@ -167,7 +196,8 @@ bool overLimit(const Circuit::Row& row, int column)
     return (column == Velocity && row.panels.tooFast) || (column == Gradient && row.panels.tooSteep);
 }
 
-QByteArray csv(const Circuit::Document& document, const Circuit::Evaluation& evaluation, const PipeCatalogue& catalogue)
+QByteArray csv(const Circuit::Document& document, const Circuit::Evaluation& evaluation, const PipeCatalogue& catalogue,
+    const ValveCatalogue& valves)
 {
     QStringList header;
     for (const ColumnInfo& c : Columns)
@@ -182,7 +212,7 @@ QByteArray csv(const Circuit::Document& document, const Circuit::Evaluation& eva
             if (c.key == Pipe && !row.computed())
                 fields.append(QString());
             else
-                fields.append(cell(document, evaluation, r, c.key, Purpose::File, catalogue));
+                fields.append(cell(document, evaluation, r, c.key, Purpose::File, catalogue, valves));
         }
         text += Csv::row(fields) + u'\n';
     }
@@ -192,12 +222,15 @@ QByteArray csv(const Circuit::Document& document, const Circuit::Evaluation& eva
 TotalTexts totalTexts(const Circuit::Document& document, const Circuit::Totals& totals)
 {
     TotalTexts texts { pascal(totals.criticalLoss), totals.extraOk ? pascal(totals.extraLoss) : QString(),
-        totals.headOk ? headText(totals.head) : QString(), flowText(totals.volumeFlow), {} };
+        totals.headOk ? headText(totals.head) : QString(), flowText(totals.volumeFlow), {},
+        pascal(totals.minValveLoss), {} };
     if (totals.criticalConsumer >= 0) {
         texts.criticalConsumer = QString::number(totals.criticalConsumer + 1);
         const QString name = document.sections.value(totals.criticalConsumer).name;
         if (!name.isEmpty()) texts.criticalConsumer += QStringLiteral(" – ") + name;
     }
+    if (totals.headOk && totals.criticalConsumer >= 0)
+        texts.pump = QStringLiteral("Pumpe: Δp-konstant, Förderhöhe %1 m bei %2 m³/h").arg(texts.head, texts.volumeFlow);
     return texts;
 }
 

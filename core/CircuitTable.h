@@ -22,7 +22,8 @@ enum Column {
     Zeta,
     Material,
     InnerDiameter,
-    ConsumerLoss, // typed
+    ConsumerLoss,
+    Valve, // typed
     Pipe,
     Diameter,
     Velocity,
@@ -32,6 +33,11 @@ enum Column {
     Loss,
     RunningTotal,
     PathLoss,
+    ValveLoss,
+    KvRequired,
+    Presetting,
+    Kv,
+    Deviation,
     Hint, // computed
     ColumnCount
 };
@@ -42,7 +48,8 @@ struct ColumnInfo {
         Text, // typed free text
         Row, // typed row number
         Number, // typed number (decimal comma, the number fields' key rules)
-        Choice, // typed by choosing from a list
+        Choice, // typed by choosing from a list: the material
+        ValveChoice, // chosen from the valve series, or none
         Computed,
     };
     Column key;
@@ -78,7 +85,7 @@ enum class Purpose {
 // The text of a cell of row `row` (0-based) as the table shows it; a row
 // not computed has its reason in the pipe column.
 QString cell(const Circuit::Document& document, const Circuit::Evaluation& evaluation, int row, int column,
-    Purpose purpose, const PipeCatalogue& catalogue);
+    Purpose purpose, const PipeCatalogue& catalogue, const ValveCatalogue& valves);
 
 // A typed cell of a section as files hold it, and back; the material as its
 // number (an unknown one as 0).
@@ -94,16 +101,20 @@ QString hint(const Circuit::Row& row);
 
 // The CSV export: a byte-order mark, the columns after "Nr." by their CSV
 // names, "Hinweis" last.
-QByteArray csv(
-    const Circuit::Document& document, const Circuit::Evaluation& evaluation, const PipeCatalogue& catalogue);
+QByteArray csv(const Circuit::Document& document, const Circuit::Evaluation& evaluation, const PipeCatalogue& catalogue,
+    const ValveCatalogue& valves);
 
 // The totals as the panels show them; empty where nothing was computed.
 struct TotalTexts {
-    QString criticalLoss; // Pa
+    QString criticalLoss; // Pa, with the critical consumer's valve
     QString extraLoss; // Pa
     QString head; // m
     QString volumeFlow; // m³/h
     QString criticalConsumer; // "3 – Bad"; empty when none
+    QString minValveLoss; // Pa, in use
+    // "Pumpe: Δp-konstant, Förderhöhe 1,23 m bei 0,860 m³/h"; empty
+    // without a head.
+    QString pump;
 };
 TotalTexts totalTexts(const Circuit::Document& document, const Circuit::Totals& totals);
 

@@ -73,11 +73,13 @@ int rowsFitting(double top, bool withTotals)
 } // namespace
 
 CircuitSheet::CircuitSheet(const Circuit::Document& document, const Circuit::Evaluation& evaluation,
-    const SettingsRecord& settings, const PipeCatalogue& catalogue, const QDate& date, const QString& fileName)
+    const SettingsRecord& settings, const PipeCatalogue& catalogue, const ValveCatalogue& valves, const QDate& date,
+    const QString& fileName)
     : document_(document)
     , evaluation_(evaluation)
     , settings_(settings)
     , catalogue_(catalogue)
+    , valves_(valves)
     , date_(date)
     , fileName_(fileName)
 {
@@ -178,7 +180,7 @@ void CircuitSheet::paintPage(QPainter& painter, const QRectF& paper, int pageInd
         rule(painter, Left, Right, y);
         x = Left;
         for (int c = 0; c < ColumnCount; ++c) {
-            const QString cell = CircuitTable::cell(document_, evaluation_, r, c, Purpose::Screen, catalogue_);
+            const QString cell = CircuitTable::cell(document_, evaluation_, r, c, Purpose::Screen, catalogue_, valves_);
             if (c == FirstComputed && !row.empty && !row.computed()) {
                 // The reason across the computed columns.
                 double span = 0;

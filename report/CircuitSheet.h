@@ -17,7 +17,8 @@ class CircuitSheet
 {
 public:
     CircuitSheet(const Circuit::Document& document, const Circuit::Evaluation& evaluation,
-        const SettingsRecord& settings, const PipeCatalogue& catalogue, const QDate& date, const QString& fileName);
+        const SettingsRecord& settings, const PipeCatalogue& catalogue, const ValveCatalogue& valves, const QDate& date,
+        const QString& fileName);
 
     int pageCount() const;
     // `paper` is the whole sheet in the painter's coordinates; `page` from 0.
@@ -35,6 +36,7 @@ private:
     Circuit::Evaluation evaluation_;
     SettingsRecord settings_;
     const PipeCatalogue& catalogue_;
+    const ValveCatalogue& valves_;
     QDate date_;
     QString fileName_;
 

@@ -113,6 +113,14 @@ void SectionGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
 QWidget* SectionDelegate::createEditor(
     QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+    if (index.column() == SectionModel::Valve) {
+        auto* box = new QComboBox(parent);
+        const ValveCatalogue& valves = static_cast<const SectionModel*>(index.model())->valves();
+        box->addItem(QStringLiteral("kein Ventil"), QString());
+        for (int v = 1; v <= valves.count(); ++v)
+            box->addItem(QStringLiteral("%1  %2").arg(v).arg(valves.series(v).caption), QString::number(v));
+        return box;
+    }
     if (index.column() == SectionModel::Material) {
         auto* box = new QComboBox(parent);
         const PipeCatalogue& catalogue = static_cast<const SectionModel*>(index.model())->catalogue();
@@ -135,7 +143,9 @@ QWidget* SectionDelegate::createEditor(
 void SectionDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
-        box->setCurrentIndex(std::max(0, box->findData(index.data(Qt::EditRole).toInt())));
+        const QVariant value = index.data(Qt::EditRole);
+        const QVariant wanted = index.column() == SectionModel::Valve ? QVariant(value.toString().trimmed()) : value;
+        box->setCurrentIndex(std::max(0, box->findData(wanted)));
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);

@@ -22,6 +22,11 @@ const PipeCatalogue& SectionModel::catalogue() const
     return data_.catalogue();
 }
 
+const ValveCatalogue& SectionModel::valves() const
+{
+    return data_.valves();
+}
+
 int SectionModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(document_.sections.size());
@@ -78,6 +83,8 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
     }
     case Qt::ToolTipRole:
         if (column == Material) return data_.catalogue().materialName(s.material);
+        if (column == Valve && !s.valve.isEmpty())
+            return data_.valves().series(NumberText::readInteger(s.valve).value_or(0)).name;
         if (column == Predecessor)
             return QStringLiteral("leer: beginnt am Wärmeerzeuger; sonst die Nr. der Teilstrecke davor");
         if (column == HeatOutput && r.heatOutputSummed) return QStringLiteral("Summe der Nachfolger");
@@ -88,12 +95,13 @@ QVariant SectionModel::data(const QModelIndex& index, int role) const
         return {};
     case Qt::EditRole:
         if (column == Material) return s.material;
+        if (column == Valve) return s.valve;
         if (!info.typed()) return {};
         [[fallthrough]];
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return CircuitTable::cell(
-            document_, evaluation_, index.row(), column, CircuitTable::Purpose::Screen, data_.catalogue());
+        return CircuitTable::cell(document_, evaluation_, index.row(), column, CircuitTable::Purpose::Screen,
+            data_.catalogue(), data_.valves());
     default:
         return {};
     }
@@ -120,7 +128,7 @@ void SectionModel::setSections(const QList<Circuit::Section>& sections)
 {
     beginResetModel();
     document_.sections = sections;
-    evaluation_ = Circuit::evaluate(document_, data_.settings(), data_.catalogue());
+    evaluation_ = Circuit::evaluate(document_, data_.settings(), data_.catalogue(), data_.valves());
     endResetModel();
     Q_EMIT changed();
 }
@@ -139,6 +147,13 @@ void SectionModel::setProject(const QString& text)
     Q_EMIT changed();
 }
 
+void SectionModel::setMinValveLoss(const QString& text)
+{
+    if (text == document_.minValveLoss) return;
+    document_.minValveLoss = text;
+    evaluate(true);
+}
+
 void SectionModel::setTemperatureDifference(const QString& text)
 {
     if (text == document_.temperatureDifference) return;
@@ -153,8 +168,8 @@ void SectionModel::computeAll()
 
 void SectionModel::evaluate(bool keepSizing)
 {
-    evaluation_
-        = Circuit::evaluate(document_, data_.settings(), data_.catalogue(), keepSizing ? &evaluation_ : nullptr);
+    evaluation_ = Circuit::evaluate(
+        document_, data_.settings(), data_.catalogue(), data_.valves(), keepSizing ? &evaluation_ : nullptr);
     if (!document_.sections.isEmpty())
         Q_EMIT dataChanged(index(0, 0), index(int(document_.sections.size()) - 1, CircuitTable::ColumnCount - 1));
     Q_EMIT changed();

@@ -43,6 +43,7 @@ public:
     void setSections(const QList<Circuit::Section>& sections);
     void setExtraLoss(const QString& text);
     void setProject(const QString& text);
+    void setMinValveLoss(const QString& text);
 
     // Computes every row when the temperature difference (as typed in the
     // main window) differs from the last one; a change of the shared
@@ -64,6 +65,7 @@ public:
     void moveDown(int row);
 
     const PipeCatalogue& catalogue() const;
+    const ValveCatalogue& valves() const;
     const Circuit::Evaluation& evaluation() const { return evaluation_; }
     const QList<Circuit::Row>& results() const { return evaluation_.rows; }
     const Circuit::Totals& totals() const { return evaluation_.totals; }

@@ -81,6 +81,7 @@ TForm7::TForm7(AppState& data, QWidget* parent)
     spaceBelowSplitter_ = height() - (Splitter1->y() + Splitter1->height());
     Splitter1->setSizes({ 300, Splitter1->height() - 300 });
     NumericKeys::guard(Edit1);
+    NumericKeys::guard(Edit2);
 
     connect(ActionNeu, &QAction::triggered, this, &TForm7::ActionNeuExecute);
     connect(ActionOeffnen, &QAction::triggered, this, &TForm7::ActionOeffnenExecute);
@@ -100,6 +101,7 @@ TForm7::TForm7(AppState& data, QWidget* parent)
     connect(ActionZeileRunter, &QAction::triggered, this, [this] { moveRow(1); });
     connect(Edit1, &QLineEdit::textChanged, this, &TForm7::Edit1Change);
     connect(Edit3, &QLineEdit::textChanged, model_, &SectionModel::setProject);
+    connect(Edit2, &QLineEdit::textChanged, model_, &SectionModel::setMinValveLoss);
     // The table and the picture show the same row.
     connect(PaintBox1, &NetworkView::rowClicked, this, [this](int row) {
         const int column
@@ -158,11 +160,12 @@ void TForm7::setDocument(const Circuit::Document& document)
         const QSignalBlocker block(Edit1);
         Edit1->setText(document.extraLoss);
     }
-    {
-        const QSignalBlocker block(Edit3);
-        Edit3->setText(document.project);
+    for (const auto& [edit, text] : { std::pair { Edit2, document.minValveLoss }, std::pair { Edit3, document.project } }) {
+        const QSignalBlocker block(edit);
+        edit->setText(text);
     }
     model_->setExtraLoss(document.extraLoss);
+    model_->setMinValveLoss(document.minValveLoss);
     model_->setProject(document.project);
     Circuit::Document sections = document;
     for (Circuit::Section& s : sections.sections)
@@ -184,6 +187,8 @@ void TForm7::Anzeigen()
     Panel2->setText(any ? texts.head : QString());
     Panel3->setText(any ? texts.volumeFlow : QString());
     Panel4->setText(texts.criticalConsumer);
+    Label14->setText(any ? texts.pump : QString());
+    Edit2->setToolTip(totals.minValveOk ? QString() : QStringLiteral("Fehlerhafte Eingabe!"));
     Edit1->setToolTip(totals.extraOk ? QString() : QStringLiteral("Fehlerhafte Eingabe!"));
     const bool rows = model_->rowCount() > 0;
     for (QAction* action : { ActionDrucken, ActionPdf, ActionKopieren, ActionCsvExportieren, ActionZeileLoeschen })
@@ -360,7 +365,7 @@ void TForm7::ActionCsvExportierenExecute()
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     const SaveFile::Result saved
-        = SaveFile::write(path, CircuitTable::csv(document(), model_->evaluation(), data_.catalogue()));
+        = SaveFile::write(path, CircuitTable::csv(document(), model_->evaluation(), data_.catalogue(), data_.valves()));
     if (!saved)
         MessageBoxes::error(this,
             QStringLiteral("Die CSV-Datei konnte nicht gespeichert werden:\r%1\r%2")
@@ -370,7 +375,7 @@ void TForm7::ActionCsvExportierenExecute()
 void TForm7::ActionDruckenExecute()
 {
     StringGrid1->commitEditing();
-    const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(),
+    const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(), data_.valves(),
         QDate::currentDate(), QDir::toNativeSeparators(filePath_));
     FileDialogs::print(
         this, CircuitSheet::title(), QStringLiteral("Teilstrecken drucken"), QPageLayout::Landscape,
@@ -386,7 +391,7 @@ void TForm7::ActionPdfExecute()
     QString path = FileDialogs::choose(this, FileDialogs::Purpose::Pdf, suggestedPath(QStringLiteral("pdf")));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-    const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(),
+    const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(), data_.valves(),
         QDate::currentDate(), QDir::toNativeSeparators(filePath_));
     QString reason;
     if (!sheet.writePdf(path, &reason))
@@ -478,7 +483,11 @@ void TForm7::ActionKopierenExecute()
     const QStringList totals { Label4->text() + u'\t' + Panel1->text() + QStringLiteral("\tPa"),
         QStringLiteral("weitere Druckverluste (Wärmeerzeuger, Ventile):\t") + Edit1->text() + QStringLiteral("\tPa"),
         Label6->text() + u'\t' + Panel2->text() + QStringLiteral("\tm"),
-        Label8->text() + u'\t' + Panel3->text() + QStringLiteral("\tm³/h") };
+        Label8->text() + u'\t' + Panel3->text() + QStringLiteral("\tm³/h"),
+        Label10->text() + u'\t' + Panel4->text(),
+        QStringLiteral("Mindest-Δp Thermostatventil:\t")
+            + CircuitTable::totalTexts(model_->document(), model_->totals()).minValveLoss + QStringLiteral("\tPa"),
+        Label14->text() };
     html += QStringLiteral("</table>\n<table>\n");
     for (const QString& line : totals) {
         text += line + u'\n';
@@ -536,6 +545,6 @@ bool TForm7::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == Edit1) return NumericKeys::filter(Edit1, event);
+    if (watched == Edit1 || watched == Edit2) return NumericKeys::filter(static_cast<QLineEdit*>(watched), event);
     return QWidget::eventFilter(watched, event);
 }
