@@ -409,8 +409,9 @@ void NetworkPicture::paint(QPainter& painter, int selectedRow, const QRectF& exp
 NetworkPicture::Paging NetworkPicture::paging(const QSizeF& page) const
 {
     Paging p;
-    p.breaks = { 0, size_.height() };
-    if (page.isEmpty()) return p;
+    p.breaks = { 0 };
+    if (page.isEmpty()) return p; // no page at all
+    p.breaks.append(size_.height());
     const qreal width = std::min<qreal>(1, page.width() / size_.width());
     const qreal height = page.height() / size_.height();
     if (height >= width || height >= std::min(MinPrintScale, width)) {

@@ -50,7 +50,7 @@ public:
     // Printing in a page rectangle of the painter's units, where the font is
     // of the size wanted on paper: one page at up to natural size when the
     // picture fits at MinPrintScale or more, else as wide as the page and cut
-    // between consumers onto as many pages as it takes.
+    // between consumers onto as many pages as it takes. No room: 0 pages.
     static constexpr qreal MinPrintScale = 0.75;
     int pageCount(const QSizeF& page) const;
     void paintPage(QPainter& painter, const QRectF& page, int index) const;

@@ -244,6 +244,7 @@ private Q_SLOTS:
         const int count = picture.pageCount(page.size());
         QCOMPARE(count == 1, onePage);
         QVERIFY(count >= 1 && count < 100);
+        QCOMPARE(picture.pageCount(QSizeF(page.width(), 0)), 0);
         for (int k = 0; k < count; ++k) {
             QImage image(QSize(742, 525), QImage::Format_RGB32);
             image.fill(Qt::white);
