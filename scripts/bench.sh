@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in a release build (build-bench/) and prints every
 # figure with its target: the calculation, one keystroke on the main window,
-# editing one cell of 1,000 sections, start-up time and resident memory
+# editing one cell of 1,000 sections, the network picture, start-up time and resident memory
 # beside an empty Qt Widgets program.
 # Exit status: 0 all targets met, 3 a target missed, anything else a failure.
 set -euo pipefail
@@ -10,7 +10,7 @@ dir=${FLUVANO_BENCH_DIR:-build-bench}
 
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLUVANO_BUILD_BENCH=ON >/dev/null
 cmake --build "$dir" --parallel 2 --target fluvano-bench-calculation fluvano-bench-keystroke fluvano-bench-startup fluvano-bench-csv \
-    fluvano-bench-sections
+    fluvano-bench-sections fluvano-bench-network
 
 export QT_QPA_PLATFORM=offscreen
 log=$(mktemp)
@@ -32,6 +32,7 @@ repetitions=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 run "Calculation (Berechnen)" "$dir/bench/fluvano-bench-calculation" "${repetitions[@]}"
 run "Keystroke in Edit1 (offscreen)" "$dir/bench/fluvano-bench-keystroke" "${repetitions[@]}"
 run "Sections, 1,000 rows (offscreen)" "$dir/bench/fluvano-bench-sections" "${repetitions[@]}"
+run "Network picture, 2,000 sections" "$dir/bench/fluvano-bench-network" "${repetitions[@]}"
 run "CSV, 100 000 rows" "$dir/bench/fluvano-bench-csv" "${repetitions[@]}"
 run "Start-up and memory" "$dir/bench/fluvano-bench-startup" 15
 
