@@ -40,7 +40,7 @@ struct Network {
         settings.applyStandardValues(false);
         PipeCatalogue catalogue;
         catalogue.fill();
-        evaluation = Circuit::evaluate(document, settings, catalogue);
+        evaluation = Circuit::evaluate(document, settings, catalogue, ValveCatalogue {});
     }
 };
 

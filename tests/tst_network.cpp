@@ -91,7 +91,7 @@ Network evaluated(const QString& name)
     settings.applyStandardValues(false);
     Network n;
     n.document.sections = sections(name);
-    n.evaluation = Circuit::evaluate(n.document, settings, catalogue);
+    n.evaluation = Circuit::evaluate(n.document, settings, catalogue, ValveCatalogue {});
     return n;
 }
 
