@@ -320,7 +320,8 @@ Evaluation evaluate(const Document& document, const SettingsRecord& settings, co
         } else {
             if (!own.text.isEmpty())
                 row.hints.append(QStringLiteral("Δp Verbr. gilt nur für einen Verbraucher (Strangende)"));
-            if (!valve.isEmpty()) row.hints.append(QStringLiteral("Ventil gilt nur für einen Verbraucher (Strangende)"));
+            if (!valve.isEmpty())
+                row.hints.append(QStringLiteral("Ventil gilt nur für einen Verbraucher (Strangende)"));
         }
     }
 

@@ -22,7 +22,7 @@ namespace
         { Length,        Kind::Number,    QStringLiteral("Länge"),       QStringLiteral("m"),    QStringLiteral("Laenge_m"),       -1, false, 60 },
         { Zeta,          Kind::Number,    QStringLiteral("Σζ"),          {},                     QStringLiteral("Zeta"),           -1, false, 44 },
         { Material,      Kind::Choice,    QStringLiteral("Material"),    {},                     QStringLiteral("Material"),       -1, true, 140 },
-        { InnerDiameter, Kind::Number,    QStringLiteral("Innen-Ø"),     QStringLiteral("mm"),   QStringLiteral("Innen_mm"),       -1, false, 70 },
+        { InnerDiameter, Kind::Number,    QStringLiteral("Innen-Ø"),     QStringLiteral("mm"),   QStringLiteral("Innen_mm"),       -1, false, 80 },
         { ConsumerLoss,  Kind::Number,    QStringLiteral("Δp Verbr."),   QStringLiteral("Pa"),   QStringLiteral("Verbraucher_Pa"), -1, false, 84 },
         { Valve,         Kind::ValveChoice, QStringLiteral("Ventil"),    {},                     QStringLiteral("Ventil"),         -1, true, 150 },
         { Pipe,          Kind::Computed,  QStringLiteral("Rohr"),        {},                     QStringLiteral("Rohr"),           -1, true, 70 },
@@ -69,8 +69,7 @@ namespace
         case Valve: {
             // On screen the series' short name, in files its number.
             const std::optional<int> number = NumberText::readInteger(s.valve.trimmed());
-            if (purpose == Purpose::Screen && number && valves.contains(*number))
-                return valves.series(*number).caption;
+            if (purpose == Purpose::Screen && number && valves.contains(*number)) return valves.series(*number).caption;
             return s.valve;
         }
         default:
@@ -222,15 +221,16 @@ QByteArray csv(const Circuit::Document& document, const Circuit::Evaluation& eva
 TotalTexts totalTexts(const Circuit::Document& document, const Circuit::Totals& totals)
 {
     TotalTexts texts { pascal(totals.criticalLoss), totals.extraOk ? pascal(totals.extraLoss) : QString(),
-        totals.headOk ? headText(totals.head) : QString(), flowText(totals.volumeFlow), {},
-        pascal(totals.minValveLoss), {} };
+        totals.headOk ? headText(totals.head) : QString(), flowText(totals.volumeFlow), {}, pascal(totals.minValveLoss),
+        {} };
     if (totals.criticalConsumer >= 0) {
         texts.criticalConsumer = QString::number(totals.criticalConsumer + 1);
         const QString name = document.sections.value(totals.criticalConsumer).name;
         if (!name.isEmpty()) texts.criticalConsumer += QStringLiteral(" – ") + name;
     }
     if (totals.headOk && totals.criticalConsumer >= 0)
-        texts.pump = QStringLiteral("Pumpe: Δp-konstant, Förderhöhe %1 m bei %2 m³/h").arg(texts.head, texts.volumeFlow);
+        texts.pump
+            = QStringLiteral("Pumpe: Δp-konstant, Förderhöhe %1 m bei %2 m³/h").arg(texts.head, texts.volumeFlow);
     return texts;
 }
 

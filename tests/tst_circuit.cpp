@@ -7,7 +7,9 @@
 #include "core/CircuitTable.h"
 
 #include <QTemporaryDir>
+
 #include <QTest>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -278,6 +280,114 @@ private Q_SLOTS:
         }
     }
 
+    // The step nearest on a logarithmic scale: across the linear midpoint,
+    // and a tie goes to the larger kv.
+    void nearestStep_data()
+    {
+        QTest::addColumn<double>("kvRequired");
+        QTest::addColumn<int>("step");
+        QTest::newRow("exact") << 0.2 << 2;
+        QTest::newRow("below the smallest") << 0.01 << 0;
+        QTest::newRow("above the largest") << 3.0 << 3;
+        QTest::newRow("0,29: nearer 0,2 linearly, 0,4 logarithmically") << 0.29 << 3;
+        QTest::newRow("0,28: below the midpoint √(0,2·0,4)") << 0.28 << 2;
+        QTest::newRow("the midpoint: the larger") << std::sqrt(0.2 * 0.4) << 3;
+    }
+    void nearestStep()
+    {
+        QFETCH(double, kvRequired);
+        QFETCH(int, step);
+        QCOMPARE(Circuit::nearestStep({ 0.05, 0.1, 0.2, 0.4 }, kvRequired), step);
+    }
+
+    // Three consumers on their own branches of a distributor without losses
+    // of its own, so that each path loss is the consumer's: 3.000 Pa and
+    // 8.000 Pa with a valve of kv 0,05 / 0,1 / 0,2 / 0,4, 1.000 Pa without.
+    // By hand at 15 K (ρ 983,2, c 4185): 1 kW is 0,0583275 m³/h; the valve
+    // fully preset takes 10⁵ · (0,0583275 / 0,4)² = 2.126 Pa.
+    void balancingByHand_data()
+    {
+        QTest::addColumn<QString>("minimum");
+        QTest::addColumn<QString>("secondLoss"); // Δp Verbr. of row 3
+        QTest::addColumn<QString>("panel"); // Δp ungünstigster Weg
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<QStringList>("row2"); // Δp Ventil, kv erf., Voreinst., kv, Abw. %
+        QTest::addColumn<QStringList>("row3");
+        QTest::addColumn<QString>("hint2");
+        // Minimum 5.000 Pa: row 3 needs 8.000 + 5.000; row 2's valve takes
+        // 13.000 − 3.000 = 10.000 Pa: kv 0,0583275 / √0,1 = 0,184 → step 3
+        // (0,2), +8 %; row 3's 5.000 Pa: kv 0,261 → step 3, (0,2/0,261 − 1) = −23 %.
+        // H = 13.000 / (983,2 · 9,81) = 1,35 m.
+        QTest::newRow("minimum 5.000 Pa")
+            << QString() << u"8000"_s << u"13.000"_s << u"1,35"_s
+            << QStringList { u"10.000"_s, u"0,184"_s, u"3"_s, u"0,20"_s, u"8"_s }
+            << QStringList { u"5.000"_s, u"0,261"_s, u"3"_s, u"0,20"_s, u"-23"_s } << QString();
+        // Minimum off: row 3's valve fully preset (step 4, 2.126 Pa); row 2
+        // takes 10.126 − 3.000 = 7.126 Pa: kv 0,218 → step 3, −8 %.
+        QTest::newRow("minimum off") << u"0"_s << u"8000"_s << u"10.126"_s << u"1,05"_s
+                                     << QStringList { u"7.126"_s, u"0,218"_s, u"3"_s, u"0,20"_s, u"-8"_s }
+                                     << QStringList { u"2.126"_s, u"0,400"_s, u"4"_s, u"0,40"_s, u"0"_s } << QString();
+        // Row 3 at 200.000 Pa: row 2's valve takes 205.000 − 3.000 Pa and
+        // would need kv 0,0583275 / √2,02 = 0,041, below the smallest step
+        // (0,05: +22 %).
+        QTest::newRow("cannot throttle enough")
+            << QString() << u"200000"_s << u"205.000"_s << u"21,25"_s
+            << QStringList { u"202.000"_s, u"0,041"_s, u"1"_s, u"0,05"_s, u"22"_s }
+            << QStringList { u"5.000"_s, u"0,261"_s, u"3"_s, u"0,20"_s, u"-23"_s }
+            << u"Voreinstellung reicht nicht: Differenzdruckregler vorsehen / Δp am Ventil über 20 kPa: "
+               u"Strömungsgeräusche möglich"_s;
+    }
+    void balancingByHand()
+    {
+        QFETCH(QString, minimum);
+        QFETCH(QString, secondLoss);
+        QFETCH(QString, panel);
+        QFETCH(QString, head);
+        QFETCH(QStringList, row2);
+        QFETCH(QStringList, row3);
+        QFETCH(QString, hint2);
+        ValveCatalogue catalogueOfValves;
+        catalogueOfValves.setUserSeries({ { u"Prüfventil"_s, u"Prüf"_s,
+            { { u"1"_s, u"0,05"_s }, { u"2"_s, u"0,10"_s }, { u"3"_s, u"0,20"_s }, { u"4"_s, u"0,40"_s } } } });
+        const QString valve = QString::number(ValveCatalogue::standardCount() + 1);
+        QList<Circuit::Section> sections {
+            section(u"Verteiler"_s, {}, u"0"_s, {}, 5),
+            section(u"HK 1"_s, u"1"_s, u"0"_s, {}, 5),
+            section(u"HK 2"_s, u"1"_s, u"0"_s, {}, 5),
+            section(u"HK 3"_s, u"0,5"_s, u"0"_s, {}, 5),
+        };
+        for (int i = 1; i < 4; ++i)
+            sections[i].predecessor = u"1"_s;
+        sections[1].consumerLoss = u"3000"_s;
+        sections[2].consumerLoss = secondLoss;
+        sections[3].consumerLoss = u"1000"_s;
+        sections[1].valve = sections[2].valve = valve;
+        const Circuit::Document document { sections, u"15"_s, {}, minimum, {} };
+        const Circuit::Evaluation e = Circuit::evaluate(document, settings, catalogue, catalogueOfValves);
+        QVERIFY(qAbs(e.rows[1].volumeFlowPerHour() - 1000.0L / (4185 * 15) / 983.2L * 3600) < 1e-6L);
+
+        const CircuitTable::TotalTexts totals = CircuitTable::totalTexts(document, e.totals);
+        QCOMPARE(totals.criticalLoss, panel);
+        QCOMPARE(totals.head, head);
+        QCOMPARE(totals.criticalConsumer, u"3 – HK 2"_s);
+        QCOMPARE(totals.pump, u"Pumpe: Δp-konstant, Förderhöhe %1 m bei 0,146 m³/h"_s.arg(head)); // 2,5 kW
+        auto cells = [&](int row) {
+            QStringList texts;
+            for (const int c : { CircuitTable::ValveLoss, CircuitTable::KvRequired, CircuitTable::Presetting,
+                     CircuitTable::Kv, CircuitTable::Deviation })
+                texts.append(CircuitTable::cell(
+                    document, e, row, c, CircuitTable::Purpose::Screen, catalogue, catalogueOfValves));
+            return texts;
+        };
+        QCOMPARE(cells(1), row2);
+        QCOMPARE(cells(2), row3);
+        QCOMPARE(e.rows[1].hints.join(u" / "), hint2);
+        // Without a valve, what its path leaves is to be throttled elsewhere.
+        QCOMPARE(e.rows[3].hints,
+            QStringList { u"kein voreinstellbares Ventil: %1 Pa an anderer Stelle drosseln"_s.arg(
+                CircuitTable::pascal(e.totals.criticalLoss - 1000)) });
+    }
+
     // A row over a limit counts; an empty row shows and counts nothing; a
     // faulty one says why and counts nothing.
     void rowsBesideAComputedOne_data()
@@ -326,7 +436,8 @@ private Q_SLOTS:
         if (!counts) QCOMPARE(t.criticalLoss, first.loss);
         const QByteArray csv = CircuitTable::csv(document, evaluation, catalogue, valves);
         const QString last = QString::fromUtf8(csv).trimmed().split(u'\n').last();
-        QVERIFY2(last.section(u';', -1).startsWith(overloaded ? QStringLiteral("LEISTUNG ZU GROSS !") : reason), qPrintable(last));
+        QVERIFY2(last.section(u';', -1).startsWith(overloaded ? QStringLiteral("LEISTUNG ZU GROSS !") : reason),
+            qPrintable(last));
     }
 
     void csvImportMissingColumn()

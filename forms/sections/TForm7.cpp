@@ -160,7 +160,8 @@ void TForm7::setDocument(const Circuit::Document& document)
         const QSignalBlocker block(Edit1);
         Edit1->setText(document.extraLoss);
     }
-    for (const auto& [edit, text] : { std::pair { Edit2, document.minValveLoss }, std::pair { Edit3, document.project } }) {
+    for (const auto& [edit, text] :
+        { std::pair { Edit2, document.minValveLoss }, std::pair { Edit3, document.project } }) {
         const QSignalBlocker block(edit);
         edit->setText(text);
     }
@@ -483,8 +484,7 @@ void TForm7::ActionKopierenExecute()
     const QStringList totals { Label4->text() + u'\t' + Panel1->text() + QStringLiteral("\tPa"),
         QStringLiteral("weitere Druckverluste (Wärmeerzeuger, Ventile):\t") + Edit1->text() + QStringLiteral("\tPa"),
         Label6->text() + u'\t' + Panel2->text() + QStringLiteral("\tm"),
-        Label8->text() + u'\t' + Panel3->text() + QStringLiteral("\tm³/h"),
-        Label10->text() + u'\t' + Panel4->text(),
+        Label8->text() + u'\t' + Panel3->text() + QStringLiteral("\tm³/h"), Label10->text() + u'\t' + Panel4->text(),
         QStringLiteral("Mindest-Δp Thermostatventil:\t")
             + CircuitTable::totalTexts(model_->document(), model_->totals()).minValveLoss + QStringLiteral("\tPa"),
         Label14->text() };
