@@ -42,14 +42,19 @@ bool requested(int argc, char* argv[])
 QString helpText()
 {
     return QStringLiteral("\n"
-                          "Teilstrecken eines Heizkreises (Druckverlust R·l + Z, Summe und Pumpe):\n"
+                          "Teilstrecken eines Heizkreises als Netz (Druckverlust R·l + Z, jeder Weg, der\n"
+                          "ungünstigste Verbraucher, Pumpe und hydraulischer Abgleich):\n"
                           "  --circuit <Datei|->   liest eine Teilstreckendatei (.fluvano) oder eine CSV-Liste\n"
-                          "                        Bezeichnung;Leistung_kW;Laenge_m;Zeta;Material[;Innen_mm]\n"
+                          "                        Bezeichnung;Vorgaenger;Leistung_kW;Laenge_m;Zeta;Material;\n"
+                          "                        Innen_mm;Verbraucher_Pa;Ventil (ohne Vorgaenger: eine Kette)\n"
                           "                        und schreibt die berechnete Tabelle als CSV auf die\n"
-                          "                        Standardausgabe, die Summen auf die Standardfehlerausgabe\n"
+                          "                        Standardausgabe, die Summen und die Pumpe auf die\n"
+                          "                        Standardfehlerausgabe\n"
                           "  --delta-t <K>         Temperaturdifferenz (sonst die der Datei, sonst 15)\n"
                           "  --extra-pa <Pa>       weitere Druckverluste (Wärmeerzeuger, Ventile)\n"
-                          "  --pdf <Datei>         schreibt stattdessen die Liste mit den Summen als PDF\n");
+                          "  --valve-min-pa <Pa>   Mindest-Δp Thermostatventil (sonst das der Datei, sonst 5000;\n"
+                          "                        0: ohne Mindestwert)\n"
+                          "  --pdf <Datei>         schreibt stattdessen die Einstellwerte als PDF\n");
 }
 
 QString fileToOpen(const QStringList& arguments)
@@ -67,18 +72,21 @@ int run(int argc, char* argv[])
     const QCommandLineOption circuit(QStringLiteral("circuit"), {}, QStringLiteral("Datei"));
     const QCommandLineOption deltaT(QStringLiteral("delta-t"), {}, QStringLiteral("K"));
     const QCommandLineOption extra(QStringLiteral("extra-pa"), {}, QStringLiteral("Pa"));
+    const QCommandLineOption valveMinimum(QStringLiteral("valve-min-pa"), {}, QStringLiteral("Pa"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), {}, QStringLiteral("Datei"));
     QCommandLineParser parser;
-    parser.addOptions({ help, circuit, deltaT, extra, pdf });
+    parser.addOptions({ help, circuit, deltaT, extra, valveMinimum, pdf });
     if (!parser.parse(QCoreApplication::arguments())) return failure(parser.errorText(), true);
     if (parser.isSet(help)) return write(stdout, helpText().toUtf8()) ? AllComputed : UsageError;
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("Unerwartetes Argument '") + parser.positionalArguments().first() + u'\'', true);
-    for (const QCommandLineOption* option : { &circuit, &deltaT, &extra, &pdf })
+    for (const QCommandLineOption* option : { &circuit, &deltaT, &extra, &valveMinimum, &pdf })
         if (parser.values(*option).size() > 1)
             return failure(QStringLiteral("Option --") + option->names().first() + QStringLiteral(" doppelt"), true);
-    if (parser.isSet(extra) && !TypedInputs::number(parser.value(extra)).ok)
-        return failure(QStringLiteral("Option --extra-pa: Fehlerhafte Eingabe!"), true);
+    for (const QCommandLineOption* option : { &extra, &valveMinimum })
+        if (parser.isSet(*option) && !TypedInputs::number(parser.value(*option)).ok)
+            return failure(
+                QStringLiteral("Option --") + option->names().first() + QStringLiteral(": Fehlerhafte Eingabe!"), true);
 
     SettingsRecord settings {};
     if (!Console::readSettings(settings)) return UsageError;
@@ -99,6 +107,7 @@ int run(int argc, char* argv[])
         return failure(QStringLiteral("Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ") + reason);
     if (parser.isSet(deltaT)) document.temperatureDifference = parser.value(deltaT);
     if (parser.isSet(extra)) document.extraLoss = parser.value(extra);
+    if (parser.isSet(valveMinimum)) document.minValveLoss = parser.value(valveMinimum);
 
     const ValveCatalogue valves;
     const Circuit::Evaluation evaluation = Circuit::evaluate(document, settings, catalogue, valves);
@@ -115,11 +124,13 @@ int run(int argc, char* argv[])
     }
 
     const CircuitTable::TotalTexts texts = CircuitTable::totalTexts(document, totals);
-    QString summary = QStringLiteral("Σ Δp ungünstigster Weg: %1 Pa\n").arg(texts.criticalLoss)
+    QString summary = QStringLiteral("Δp ungünstigster Weg: %1 Pa\n").arg(texts.criticalLoss)
         + QStringLiteral("ungünstigster Verbraucher: %1\n").arg(texts.criticalConsumer)
         + QStringLiteral("weitere Druckverluste: %1 Pa\n").arg(CircuitTable::pascal(totals.extraLoss))
         + QStringLiteral("Pumpe: Förderhöhe: %1 m\n").arg(texts.head)
-        + QStringLiteral("Pumpe: Volumenstrom: %1 m³/h\n").arg(texts.volumeFlow);
+        + QStringLiteral("Pumpe: Volumenstrom: %1 m³/h\n").arg(texts.volumeFlow)
+        + QStringLiteral("Mindest-Δp Thermostatventil: %1 Pa\n").arg(texts.minValveLoss);
+    if (!texts.pump.isEmpty()) summary += texts.pump + u'\n';
     if (totals.notComputed > 0)
         summary += QStringLiteral("nicht berechnet: %1 Teilstrecke(n)\n").arg(totals.notComputed);
     write(stderr, summary.toUtf8());

@@ -370,11 +370,13 @@ private Q_SLOTS:
             if (!row.empty && !row.computed()) QCOMPARE(fields.last(), row.reason);
         }
         QCOMPARE(totals.split(u'\n').mid(0, 5),
-            QStringList({ QStringLiteral("Σ Δp ungünstigster Weg: %1 Pa").arg(window->Panel1->text()),
+            QStringList({ QStringLiteral("Δp ungünstigster Weg: %1 Pa").arg(window->Panel1->text()),
                 QStringLiteral("ungünstigster Verbraucher: %1").arg(window->Panel4->text()),
                 QStringLiteral("weitere Druckverluste: 2.500 Pa"),
                 QStringLiteral("Pumpe: Förderhöhe: %1 m").arg(window->Panel2->text()),
                 QStringLiteral("Pumpe: Volumenstrom: %1 m³/h").arg(window->Panel3->text()) }));
+        QVERIFY(totals.contains(u'\n' + window->Label14->text() + u'\n'));
+        QVERIFY(window->Label14->text().startsWith(QStringLiteral("Pumpe: Δp-konstant, Förderhöhe ")));
         // 4 kW through 8 mm (w near 2 m/s) is far steeper than any other path.
         QCOMPARE(window->Panel4->text(), QStringLiteral("4 – zu eng"));
         QVERIFY(!window->isModified());
