@@ -50,10 +50,12 @@ const MaterialRows& rows(int m)
         // Multilayer composite pipe PE-RT/Al/PE-RT (PE-X/Al/PE-X): the
         // dimensions common to the makers' systems to DIN EN ISO 21003
         // (multilayer piping systems for hot and cold water installations
-        // inside buildings), which leaves the series to each maker.
+        // inside buildings), which leaves the series to each maker. 14x2, the
+        // radiator connection: HEWING GmbH, FAQ ("MT-Verbundrohre der
+        // Dimensionen 14 x 2 mm bis 63 x 4,5 mm", hewing.com/faq).
         { u"Mehrschichtverbundrohr PE-RT/Al/PE-RT", u"Mehrschichtverbundrohr",
-            { { u"16x2", u"12" }, { u"20x2", u"16" }, { u"26x3", u"20" }, { u"32x3", u"26" }, { u"40x3,5", u"33" },
-                { u"50x4", u"42" }, { u"63x4,5", u"54" }, { u"75x5", u"65" } } },
+            { { u"14x2", u"10" }, { u"16x2", u"12" }, { u"20x2", u"16" }, { u"26x3", u"20" }, { u"32x3", u"26" },
+                { u"40x3,5", u"33" }, { u"50x4", u"42" }, { u"63x4,5", u"54" }, { u"75x5", u"65" } } },
         // Stainless-steel press pipe: DIN EN 10312 (welded stainless steel
         // tubes for the conveyance of water), series 2 dimensions.
         { u"Edelstahl-Pressrohr DIN EN 10312", u"Edelstahl-Pressrohr",
@@ -68,9 +70,13 @@ const MaterialRows& rows(int m)
                 { u"76,1x2", u"72,1" }, { u"88,9x2", u"84,9" }, { u"108x2", u"104" } } },
         // PE-X pipe: DIN EN ISO 15875-2 (crosslinked polyethylene piping
         // systems for hot and cold water installations), heating dimensions.
+        // The radiator connections 12x2 (HEWING GmbH, FAQ: "für den Bereich
+        // Heizkörperanbindung: von 12 x 2 mm bis 20 x 2 mm", hewing.com/faq)
+        // and 18x2 (KAN sp. z o.o., catalogue "System KAN-therm Push",
+        // diameter 18 x 2,0).
         { u"PE-X-Rohr DIN EN ISO 15875", u"PE-X-Rohr",
-            { { u"14x2", u"10" }, { u"16x2", u"12" }, { u"17x2", u"13" }, { u"20x2", u"16" }, { u"25x2,3", u"20,4" },
-                { u"32x2,9", u"26,2" } } },
+            { { u"12x2", u"8" }, { u"14x2", u"10" }, { u"16x2", u"12" }, { u"17x2", u"13" }, { u"18x2", u"14" },
+                { u"20x2", u"16" }, { u"25x2,3", u"20,4" }, { u"32x2,9", u"26,2" } } },
     };
     return table[m - 1];
 }

@@ -23,10 +23,10 @@ private Q_SLOTS:
         QTest::newRow("welded") << 4 << 12 << QStringLiteral("Geschweißtes Stahlrohr DIN 2458");
         QTest::newRow("copper") << 5 << 13 << QStringLiteral("Kupferrohr DIN 1786");
         QTest::newRow("precision") << 6 << 8 << QStringLiteral("Präzisionsstahlrohr DIN 2391-1");
-        QTest::newRow("multilayer") << 7 << 8 << QStringLiteral("Mehrschichtverbundrohr PE-RT/Al/PE-RT");
+        QTest::newRow("multilayer") << 7 << 9 << QStringLiteral("Mehrschichtverbundrohr PE-RT/Al/PE-RT");
         QTest::newRow("stainless press") << 8 << 10 << QStringLiteral("Edelstahl-Pressrohr DIN EN 10312");
         QTest::newRow("carbon steel press") << 9 << 11 << QStringLiteral("C-Stahl-Pressrohr verz. DIN EN 10305-3");
-        QTest::newRow("PE-X") << 10 << 6 << QStringLiteral("PE-X-Rohr DIN EN ISO 15875");
+        QTest::newRow("PE-X") << 10 << 8 << QStringLiteral("PE-X-Rohr DIN EN ISO 15875");
     }
     void listLengthsAndEnds()
     {
@@ -69,14 +69,18 @@ private Q_SLOTS:
         QTest::newRow("precision first") << 6 << 1 << QStringLiteral("12x1,2") << QStringLiteral("9,6") << 9.6f;
         QTest::newRow("precision last") << 6 << 8 << QStringLiteral("54x1,5") << QStringLiteral("51") << 51.0f;
         // Inner diameter = outer diameter - 2 x wall of the designation.
-        QTest::newRow("multilayer 26x3") << 7 << 3 << QStringLiteral("26x3") << QStringLiteral("20") << 20.0f;
-        QTest::newRow("multilayer last") << 7 << 8 << QStringLiteral("75x5") << QStringLiteral("65") << 65.0f;
+        QTest::newRow("multilayer radiator connection")
+            << 7 << 1 << QStringLiteral("14x2") << QStringLiteral("10") << 10.0f;
+        QTest::newRow("multilayer 26x3") << 7 << 4 << QStringLiteral("26x3") << QStringLiteral("20") << 20.0f;
+        QTest::newRow("multilayer last") << 7 << 9 << QStringLiteral("75x5") << QStringLiteral("65") << 65.0f;
         QTest::newRow("stainless 22x1,2") << 8 << 3 << QStringLiteral("22x1,2") << QStringLiteral("19,6") << 19.6f;
         QTest::newRow("stainless last") << 8 << 10 << QStringLiteral("108x2") << QStringLiteral("104") << 104.0f;
         QTest::newRow("carbon steel first") << 9 << 1 << QStringLiteral("12x1,2") << QStringLiteral("9,6") << 9.6f;
         QTest::newRow("carbon steel 76,1x2") << 9 << 9 << QStringLiteral("76,1x2") << QStringLiteral("72,1") << 72.1f;
-        QTest::newRow("PE-X 25x2,3") << 10 << 5 << QStringLiteral("25x2,3") << QStringLiteral("20,4") << 20.4f;
-        QTest::newRow("PE-X last") << 10 << 6 << QStringLiteral("32x2,9") << QStringLiteral("26,2") << 26.2f;
+        QTest::newRow("PE-X first") << 10 << 1 << QStringLiteral("12x2") << QStringLiteral("8") << 8.0f;
+        QTest::newRow("PE-X 18x2") << 10 << 5 << QStringLiteral("18x2") << QStringLiteral("14") << 14.0f;
+        QTest::newRow("PE-X 25x2,3") << 10 << 7 << QStringLiteral("25x2,3") << QStringLiteral("20,4") << 20.4f;
+        QTest::newRow("PE-X last") << 10 << 8 << QStringLiteral("32x2,9") << QStringLiteral("26,2") << 26.2f;
     }
     void entries()
     {

@@ -132,32 +132,50 @@ int main(int argc, char* argv[])
     if (!series) return 1;
     series->showMaterial(7);
     if (!save(series, output.filePath(QStringLiteral("series-dialog.png")))) return 1;
-    // The README's worked example in the section window.
+    // A small house in the section window: two risers and a radiator off the
+    // distributor, every radiator with a valve.
     mainWindow.ActionTeilstrecken->trigger();
     TForm7* sections = mainWindow.sectionWindow();
     if (!sections) return 1;
-    const QList<QStringList> rows {
-        { QStringLiteral("Kessel – Verteiler"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("4,5"),
-            QStringLiteral("1"), {} },
-        { QStringLiteral("Strang Nord"), QStringLiteral("6"), QStringLiteral("20"), QStringLiteral("2"),
-            QStringLiteral("1"), {} },
-        { QStringLiteral("Anbindung Bad"), QStringLiteral("1,5"), QStringLiteral("8"), QStringLiteral("6"),
-            QStringLiteral("5"), {} },
-        { QStringLiteral("Anbindung Flur"), QStringLiteral("0,8"), QStringLiteral("15"), QStringLiteral("4"),
-            QStringLiteral("6"), QStringLiteral("8") },
-        { QStringLiteral("Steigstrang"), QStringLiteral("40"), QStringLiteral("6"), QStringLiteral("1,5"),
-            QStringLiteral("6"), {} },
+    struct Row {
+        const char16_t* name;
+        const char16_t* predecessor;
+        const char16_t* heat;
+        const char16_t* length;
+        const char16_t* zeta;
+        int material;
+        const char16_t* consumer;
+        const char16_t* valve;
     };
-    SectionModel* model = sections->model();
-    for (int r = 0; r < rows.size(); ++r) {
-        if (r >= model->rowCount()) model->insertSection(r);
-        const int columns[] = { SectionModel::Name, SectionModel::HeatOutput, SectionModel::Length, SectionModel::Zeta,
-            SectionModel::Material, SectionModel::InnerDiameter };
-        for (int c = 0; c < 6; ++c)
-            model->setData(model->index(r, columns[c]), c == 4 ? QVariant(rows[r][c].toInt()) : QVariant(rows[r][c]));
+    const Row rows[] = {
+        { u"Kessel – Verteiler", u"", u"", u"12", u"4,5", 1, u"", u"" },
+        { u"Strang Nord", u"1", u"", u"20", u"2", 1, u"", u"" },
+        { u"Bad OG", u"2", u"1,5", u"8", u"6", 5, u"1500", u"1" },
+        { u"Kinderzimmer", u"2", u"1,2", u"6", u"4", 5, u"1200", u"1" },
+        { u"Strang Süd", u"1", u"", u"15", u"2", 1, u"", u"" },
+        { u"Wohnen", u"5", u"2,5", u"10", u"4", 5, u"1500", u"1" },
+        { u"Küche", u"5", u"1,8", u"5", u"4", 5, u"1500", u"2" },
+        { u"Flur", u"1", u"0,8", u"15", u"4", 6, u"1000", u"3" },
+    };
+    QList<Circuit::Section> list;
+    for (const Row& row : rows) {
+        Circuit::Section s;
+        s.name = QString::fromUtf16(row.name);
+        s.predecessor = QString::fromUtf16(row.predecessor);
+        s.heatOutput = QString::fromUtf16(row.heat);
+        s.length = QString::fromUtf16(row.length);
+        s.zeta = QString::fromUtf16(row.zeta);
+        s.material = row.material;
+        s.consumerLoss = QString::fromUtf16(row.consumer);
+        s.valve = QString::fromUtf16(row.valve);
+        list.append(s);
     }
+    SectionModel* model = sections->model();
+    model->setSections(list);
     sections->Edit1->setText(QStringLiteral("2500"));
-    sections->StringGrid1->setCurrentIndex(model->index(2, SectionModel::Length));
+    sections->Edit3->setText(QStringLiteral("Haus Berger, Heizkreis 1"));
+    sections->resize(1280 - 40, 900);
+    sections->StringGrid1->setCurrentIndex(model->index(5, SectionModel::Length));
     if (!saveScreen({ sections }, output.filePath(QStringLiteral("sections.png")))) return 1;
     return messages == 0 ? 0 : 1;
 }
