@@ -1,6 +1,7 @@
 // The sections of a circuit without a window: each row against the plain
 // reference calculation and R·l + Z worked out here, the totals and the
 // pump head, rows that count nothing, the document and the CSV lists.
+#include "CircuitSupport.h"
 #include "ReferenceCalculation.h"
 
 #include "core/CircuitFile.h"
@@ -21,19 +22,6 @@ SettingsRecord standardSettings()
     SettingsRecord record {};
     record.applyStandardValues(false);
     return record;
-}
-
-Circuit::Section section(const QString& name, const QString& kw, const QString& m, const QString& zeta, int material,
-    const QString& diameter = {})
-{
-    Circuit::Section s;
-    s.name = name;
-    s.heatOutput = kw;
-    s.length = m;
-    s.zeta = zeta;
-    s.material = material;
-    s.innerDiameter = diameter;
-    return s;
 }
 
 // The worked example of the README: three sections at 15 K, one after the

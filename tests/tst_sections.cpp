@@ -1,6 +1,7 @@
 // The section window: typing into the list, the question before unsaved
 // sections are lost on every way out, and the command line against the
 // window for one file.
+#include "CircuitSupport.h"
 #include "TestSupport.h"
 
 #include "core/AppState.h"
@@ -22,20 +23,6 @@ namespace
 
 const QString Question = QStringLiteral("Änderungen an den Teilstrecken speichern?");
 
-Circuit::Section section(const QString& name, const QString& predecessor, const QString& kw, const QString& m,
-    const QString& zeta, int material, const QString& diameter = {})
-{
-    Circuit::Section s;
-    s.name = name;
-    s.predecessor = predecessor;
-    s.heatOutput = kw;
-    s.length = m;
-    s.zeta = zeta;
-    s.material = material;
-    s.innerDiameter = diameter;
-    return s;
-}
-
 // A boiler with two branches, one of them too narrow, one row faulty.
 Circuit::Document circuit()
 {
@@ -43,15 +30,15 @@ Circuit::Document circuit()
     d.temperatureDifference = QStringLiteral("10");
     d.extraLoss = QStringLiteral("2500");
     d.sections = {
-        section(QStringLiteral("Kessel – Verteiler"), {}, QStringLiteral("10"), QStringLiteral("12"),
-            QStringLiteral("4,5"), 1),
-        section(QStringLiteral("Strang Nord"), QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("20"),
-            QStringLiteral("2"), 1),
-        section(QStringLiteral("Bad"), QStringLiteral("2"), QStringLiteral("1,5"), QStringLiteral("8"),
-            QStringLiteral("6"), 5),
-        section(QStringLiteral("zu eng"), QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("3"), {}, 6,
-            QStringLiteral("8")),
-        section(QStringLiteral("kaputt"), QStringLiteral("2"), QStringLiteral("1,,5"), QStringLiteral("3"), {}, 1),
+        section(
+            QStringLiteral("Kessel – Verteiler"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("4,5"), 1),
+        section(QStringLiteral("Strang Nord"), QStringLiteral("6"), QStringLiteral("20"), QStringLiteral("2"), 1, {},
+            QStringLiteral("1")),
+        section(QStringLiteral("Bad"), QStringLiteral("1,5"), QStringLiteral("8"), QStringLiteral("6"), 5, {},
+            QStringLiteral("2")),
+        section(QStringLiteral("zu eng"), QStringLiteral("4"), QStringLiteral("3"), {}, 6, QStringLiteral("8"),
+            QStringLiteral("1")),
+        section(QStringLiteral("kaputt"), QStringLiteral("1,,5"), QStringLiteral("3"), {}, 1, {}, QStringLiteral("2")),
         Circuit::Section {},
     };
     return d;
