@@ -90,6 +90,7 @@ std::optional<Fault> check(const Series& series)
             if (series.steps[before - 1].label.trimmed() == label)
                 return Fault { row,
                     QStringLiteral("Die Stufe %1 steht schon in Zeile %2.").arg(quoted(label)).arg(before) };
+        if (step.kv.trimmed().isEmpty()) return Fault { row, QStringLiteral("Der kv-Wert fehlt.") };
         const auto kv = NumberText::read(step.kv);
         if (!kv || !(*kv > 0))
             return Fault { row, QStringLiteral("Der kv-Wert %1 ist keine positive Zahl.").arg(quoted(step.kv)) };
