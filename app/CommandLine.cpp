@@ -7,6 +7,7 @@
 #include "core/PipeCatalogue.h"
 #include "core/SettingsFile.h"
 #include "core/TypedInputs.h"
+#include "core/ValveSeries.h"
 #include "report/ResultSheet.h"
 
 #include <QCommandLineParser>
@@ -73,13 +74,22 @@ namespace
                              "                        das Ergebnis und einen Hinweis auf die Standardausgabe\n"
                              "                        (UTF-8, Semikolon, Dezimalkomma)\n"
                              "\n"
+                             "Ventilreihen:\n"
+                             "  --valves              schreibt alle Ventilreihen, die Standardreihen und die\n"
+                             "                        eigenen, wie Fluvano-Ventile.csv sie enthält, auf die\n"
+                             "                        Standardausgabe: Ventil;Kurzname;Name;Stufe;kv_m3h\n"
+                             "                        (UTF-8, Semikolon, Dezimalkomma)\n"
+                             "\n"
                              "  -h, --help            zeigt diese Hilfe\n"
                              "\n"
                              "Die Konstanten kommen aus der Einstellungsdatei des Programms:\n"
                              "  ")
             + SettingsFile::path()
             + QStringLiteral("\n"
-                             "Sie wird nur gelesen.\n"
+                             "Sie wird nur gelesen. Die eigenen Ventilreihen stehen in:\n"
+                             "  ")
+            + ValveSeries::path()
+            + QStringLiteral("\n"
                              "\n"
                              "Rückgabewert: 0 alles berechnet, 1 mindestens ein Ergebnis nicht berechnet,\n"
                              "2 Aufruffehler oder eine Datei nicht lesbar bzw. nicht schreibbar.\n");
@@ -94,6 +104,7 @@ namespace
         QCommandLineOption diameter { QStringLiteral("diameter"), {}, QStringLiteral("mm") };
         QCommandLineOption pdf { QStringLiteral("pdf"), {}, QStringLiteral("Datei") };
         QCommandLineOption csv { QStringLiteral("csv"), {}, QStringLiteral("Datei") };
+        QCommandLineOption valves { QStringLiteral("valves") };
     };
 
     // What is wrong with the options given, or an empty text.
@@ -101,6 +112,10 @@ namespace
     {
         if (!parser.positionalArguments().isEmpty())
             return QStringLiteral("Unerwartetes Argument '") + parser.positionalArguments().first() + u'\'';
+        if (parser.isSet(options.valves))
+            return parser.optionNames().size() > 1
+                ? QStringLiteral("--valves lässt sich nicht mit anderen Optionen verbinden")
+                : QString();
         for (const QCommandLineOption* option :
             { &options.heatOutput, &options.deltaT, &options.material, &options.diameter, &options.pdf, &options.csv })
             if (parser.values(*option).size() > 1)
@@ -139,6 +154,17 @@ namespace
         if (summary.writeError || !out.flush()) return failure(OutputFailed);
         if (summary.readError) return unreadable();
         return summary.notComputed == 0 ? AllComputed : NotComputed;
+    }
+
+    // Every valve series, the standard ones first, as the series file holds
+    // them; the faults of the user's file on standard error.
+    int runValves()
+    {
+        ValveCatalogue catalogue;
+        for (const QString& problem : ValveSeries::load(catalogue))
+            write(stderr, QStringLiteral("fluvano: ") + problem + u'\n');
+        return write(stdout, ValveSeries::image(catalogue, ValveSeries::AllSeries)) ? AllComputed
+                                                                                    : failure(OutputFailed);
     }
 
     // One result as text on standard output, or as the PDF sheet.
@@ -183,14 +209,19 @@ int run(int argc, char* argv[])
 {
     if (CircuitCommand::requested(argc, argv)) return CircuitCommand::run(argc, argv);
     const std::unique_ptr<QCoreApplication> application = Console::makeApplication(argc, argv);
-    PipeCatalogue catalogue;
-    Console::fillCatalogue(catalogue);
-
     const Options options;
     QCommandLineParser parser;
     parser.addOptions({ options.help, options.heatOutput, options.deltaT, options.material, options.diameter,
-        options.pdf, options.csv });
+        options.pdf, options.csv, options.valves });
     if (!parser.parse(QCoreApplication::arguments())) return usageError(parser.errorText());
+    // The valve series need neither the pipe series nor the settings.
+    if (parser.isSet(options.valves) && !parser.isSet(options.help)) {
+        const QString problem = usageProblem(parser, options);
+        return problem.isEmpty() ? runValves() : usageError(problem);
+    }
+
+    PipeCatalogue catalogue;
+    Console::fillCatalogue(catalogue);
     if (parser.isSet(options.help))
         return write(stdout, helpText(catalogue) + CircuitCommand::helpText() + ConsoleNote) ? AllComputed
                                                                                              : failure(OutputFailed);

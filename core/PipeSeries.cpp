@@ -47,16 +47,12 @@ QString fileName()
 
 QString path()
 {
-    return SettingsFile::location().directory + fileName();
+    return SettingsFile::besidePath(fileName());
 }
 
 QString readPath()
 {
-    const SettingsFile::Location where = SettingsFile::location();
-    const QString own = where.directory + fileName();
-    if (where.defaultsPath.isEmpty() || QFile::exists(own)) return own;
-    const QString installed = where.defaultsPath.chopped(SettingsFile::fileName().size()) + fileName();
-    return QFile::exists(installed) ? installed : own;
+    return SettingsFile::besideReadPath(fileName());
 }
 
 std::optional<Fault> check(const Series& series)

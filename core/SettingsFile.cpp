@@ -144,6 +144,20 @@ QString readPath()
     return location().readPath();
 }
 
+QString besidePath(const QString& name)
+{
+    return location().directory + name;
+}
+
+QString besideReadPath(const QString& name)
+{
+    const Location where = location();
+    const QString own = where.directory + name;
+    if (where.defaultsPath.isEmpty() || QFile::exists(own)) return own;
+    const QString installed = where.defaultsPath.chopped(fileName().size()) + name;
+    return QFile::exists(installed) ? installed : own;
+}
+
 ReadResult read(SettingsRecord& record, const QString& filePath)
 {
     QFile file(filePath);

@@ -52,6 +52,12 @@ QString directory(); // location().directory
 QString path(); // location().writePath
 QString readPath(); // location().readPath()
 
+// A file kept beside the settings file by its rules (the pipe and valve
+// series): where saves go, and where it is read from (the saved file once it
+// exists, else the installation's copy when there is one).
+QString besidePath(const QString& fileName);
+QString besideReadPath(const QString& fileName);
+
 enum class ReadResult { Ok, Missing, Failed };
 
 // Fills the record from the program's settings file (readPath()), or from the

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Renews the README's pictures: docs/main-window.png (the worked example,
 # 10 kW at 15 K), docs/context-menu.png (its result menu), docs/pipe-overview.png
-# (the Rohrübersicht beside it), docs/constants-dialog.png and
-# docs/series-dialog.png (the Rohrsysteme editor) and
-# docs/sections.png (the Teilstrecken window with a small circuit). Builds the
+# (the Rohrübersicht beside it), docs/constants-dialog.png,
+# docs/series-dialog.png (the Rohrsysteme editor), docs/valves-dialog.png (the
+# Ventile editor) and docs/sections.png (the Teilstrecken window with a small
+# circuit). Builds the
 # screenshot helper in build-bench/ and runs the real windows under Xvfb with
 # openbox (for window frames) and the standard settings. Needs xvfb
 # (xvfb-run), xauth and openbox.

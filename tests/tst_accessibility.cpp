@@ -10,6 +10,7 @@
 #include "forms/info/TForm5.h"
 #include "forms/main/TForm1.h"
 #include "forms/series/TForm8.h"
+#include "forms/valves/TForm9.h"
 #include "widgets/FocusFrame.h"
 
 #include <QAccessible>
@@ -237,6 +238,9 @@ private Q_SLOTS:
             { "series", Qt::Key_N, u"focus Edit1"_s },
             { "series", Qt::Key_K, u"focus Edit2"_s },
             { "series", Qt::Key_A, u"series editor closed"_s },
+            { "dialog", Qt::Key_V, u"valves editor opened"_s },
+            { "valves", Qt::Key_V, u"focus ListBox1"_s },
+            { "valves", Qt::Key_A, u"valves editor closed"_s },
             { "start", Qt::Key_O, u"start window confirmed"_s },
             { "end", Qt::Key_O, u"end window confirmed"_s },
             { "end", Qt::Key_B, u"program quit"_s },
@@ -259,6 +263,9 @@ private Q_SLOTS:
         } else if (window == u"series") {
             w->ActionRohrsystemeExecute();
             active = w->findChild<TForm8*>();
+        } else if (window == u"valves") {
+            w->ActionVentileExecute();
+            active = w->findChild<TForm9*>();
         } else if (window == u"start") {
             w->showStartWindow();
             active = w->findChild<TForm4*>();
@@ -283,7 +290,9 @@ private Q_SLOTS:
             QTRY_VERIFY(TForm2::current() && TForm2::current()->isVisible());
         } else if (effect == u"series editor opened") {
             QTRY_VERIFY(w->findChild<TForm8*>() && w->findChild<TForm8*>()->isVisible());
-        } else if (effect == u"series editor closed") {
+        } else if (effect == u"valves editor opened") {
+            QTRY_VERIFY(w->findChild<TForm9*>() && w->findChild<TForm9*>()->isVisible());
+        } else if (effect == u"series editor closed" || effect == u"valves editor closed") {
             QTRY_VERIFY(!tool);
         } else if (effect == u"end window opened") {
             QTRY_VERIFY(w->findChild<TForm5*>());

@@ -1,8 +1,8 @@
 // Pictures of the real windows for the README: the main window with the
 // worked example (10 kW, 15 K, medium-weight threaded pipe), its result
-// menu, the pipe overview beside it, the constants dialog, the pipe series
-// editor and the section window with a small circuit, all with the standard
-// settings and the built-in series. scripts/screenshots.sh runs it.
+// menu, the pipe overview beside it, the constants dialog, the pipe and valve
+// series editors and the section window with a small circuit, all with the
+// standard settings and the built-in series. scripts/screenshots.sh runs it.
 //   fluvano-screenshots OUTPUT_DIRECTORY
 #include "app/Application.h"
 #include "core/AppState.h"
@@ -13,6 +13,7 @@
 #include "forms/sections/SectionModel.h"
 #include "forms/sections/TForm7.h"
 #include "forms/series/TForm8.h"
+#include "forms/valves/TForm9.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QApplication>
@@ -132,6 +133,14 @@ int main(int argc, char* argv[])
     if (!series) return 1;
     series->showMaterial(7);
     if (!save(series, output.filePath(QStringLiteral("series-dialog.png")))) return 1;
+    series->close();
+    // The valve series editor, opened from the constants dialog.
+    mainWindow.Optionen_Aufruf();
+    TForm2::current()->BitBtn5->click();
+    auto* valves = mainWindow.findChild<TForm9*>();
+    if (!valves || !save(valves, output.filePath(QStringLiteral("valves-dialog.png")))) return 1;
+    valves->close();
+    TForm2::current()->close();
     // A small house in the section window: two risers and a radiator off the
     // distributor, every radiator with a valve.
     mainWindow.ActionTeilstrecken->trigger();

@@ -70,6 +70,7 @@ TForm2::TForm2(QWidget* parent)
     BitBtn3->setIcon(standardIcon(style(), QStyle::SP_DialogRetryButton, QStyle::SP_BrowserReload));
     BitBtn2->setIcon(standardIcon(style(), QStyle::SP_DialogAbortButton, QStyle::SP_DialogCancelButton));
     BitBtn4->setIcon(standardIcon(style(), QStyle::SP_FileDialogDetailedView, QStyle::SP_FileIcon));
+    BitBtn5->setIcon(standardIcon(style(), QStyle::SP_FileDialogDetailedView, QStyle::SP_FileIcon));
     refreshLabelSizes();
 
     for (QRadioButton* button : temperatureButtons())
@@ -80,6 +81,7 @@ TForm2::TForm2(QWidget* parent)
     connect(BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm2::seriesRequested);
+    connect(BitBtn5, &QPushButton::clicked, this, &TForm2::valvesRequested);
     showMaterialCaptions();
     connect(&appState(), &AppState::changed, this, [this](AppState::Parts what) {
         if (what.testFlag(AppState::Part::Catalogue)) showMaterialCaptions();

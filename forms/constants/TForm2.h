@@ -66,6 +66,8 @@ Q_SIGNALS:
     void settingsReadFailed();
     // "Rohrsysteme…": the user wants the pipe series editor.
     void seriesRequested();
+    // "Ventile…": the user wants the valve series editor.
+    void valvesRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

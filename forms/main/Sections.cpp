@@ -18,6 +18,7 @@ TForm7* TForm1::createSectionWindow()
 {
     auto* window = new TForm7(appState(), this);
     connect(window, &TForm7::temperatureDifferenceLoaded, this, &TForm1::TemperaturdifferenzUebernehmen);
+    connect(window, &TForm7::valvesRequested, this, &TForm1::ActionVentileExecute);
     FormLook::centerOnScreen(window);
     Form7 = window;
     refreshSections();

@@ -5,6 +5,7 @@
 #include "core/PipeSeries.h"
 #include "core/SettingsFile.h"
 #include "core/SettingsWatcher.h"
+#include "core/ValveSeries.h"
 #include "forms/constants/Settings.h"
 #include "forms/constants/TForm2.h"
 #include "forms/info/TForm3.h"
@@ -12,6 +13,7 @@
 #include "forms/info/TForm5.h"
 #include "forms/overview/TForm6.h"
 #include "forms/series/TForm8.h"
+#include "forms/valves/TForm9.h"
 #include "widgets/Accelerators.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/FormLook.h"
@@ -99,6 +101,8 @@ TForm1::TForm1(QWidget* parent)
     connect(settingsWatcher, &SettingsWatcher::changedOnDisk, this, &TForm1::settingsChangedOnDisk);
     seriesWatcher = new FileWatcher(PipeSeries::path(), &PipeSeries::lastImage, this);
     connect(seriesWatcher, &FileWatcher::changedOnDisk, this, &TForm1::seriesChangedOnDisk);
+    valvesWatcher = new FileWatcher(ValveSeries::path(), &ValveSeries::lastImage, this);
+    connect(valvesWatcher, &FileWatcher::changedOnDisk, this, &TForm1::valvesChangedOnDisk);
     connect(&appState(), &AppState::changed, this, &TForm1::dataChanged);
 }
 
@@ -119,9 +123,12 @@ void TForm1::WerteVorgeben()
     appState().calc.selectedPipe = 1;
     PipeCatalogue catalogue;
     catalogue.fill();
-    tellSeriesProblems(PipeSeries::load(catalogue));
+    tellSeriesProblems(QStringLiteral("Rohrsysteme"), PipeSeries::load(catalogue));
     appState().setCatalogue(catalogue);
     showMaterialCaptions();
+    ValveCatalogue valves;
+    tellSeriesProblems(QStringLiteral("Ventile"), ValveSeries::load(valves));
+    appState().setValves(valves);
 }
 
 void TForm1::showMaterialCaptions()
@@ -133,9 +140,9 @@ void TForm1::showMaterialCaptions()
         buttons[m - 1]->setText(withAccelerator(catalogue.caption(m), Letters[m - PipeCatalogue::FirstEditable]));
 }
 
-void TForm1::tellSeriesProblems(const QStringList& problems)
+void TForm1::tellSeriesProblems(const QString& caption, const QStringList& problems)
 {
-    if (!problems.isEmpty()) MessageBoxes::warning(this, QStringLiteral("Rohrsysteme"), problems.join(u'\r'));
+    if (!problems.isEmpty()) MessageBoxes::warning(this, caption, problems.join(u'\r'));
 }
 
 void TForm1::ActionRohrsystemeExecute()
@@ -171,8 +178,43 @@ void TForm1::seriesDialogLeft()
 void TForm1::reloadSeries()
 {
     PipeCatalogue catalogue = appState().catalogue();
-    tellSeriesProblems(PipeSeries::load(catalogue));
+    tellSeriesProblems(QStringLiteral("Rohrsysteme"), PipeSeries::load(catalogue));
     appState().setCatalogue(catalogue);
+}
+
+void TForm1::ActionVentileExecute()
+{
+    if (!Form9) {
+        Form9 = new TForm9(this);
+        // A save of ours replaces what another Fluvano saved meanwhile.
+        connect(Form9, &TForm9::saved, this, [this] { valvesReloadPending = false; });
+        connect(Form9, &TForm9::left, this, &TForm1::valvesDialogLeft);
+        Form9->move(frameGeometry().topLeft() + QPoint(40, 40));
+    }
+    FormLook::present(Form9);
+}
+
+void TForm1::valvesChangedOnDisk()
+{
+    if (Form9) {
+        valvesReloadPending = true;
+        return;
+    }
+    reloadValves();
+}
+
+void TForm1::valvesDialogLeft()
+{
+    if (!valvesReloadPending) return;
+    valvesReloadPending = false;
+    reloadValves();
+}
+
+void TForm1::reloadValves()
+{
+    ValveCatalogue valves;
+    tellSeriesProblems(QStringLiteral("Ventile"), ValveSeries::load(valves));
+    appState().setValves(valves);
 }
 
 void TForm1::dataChanged(AppState::Parts what)
@@ -221,6 +263,7 @@ TForm2* TForm1::createConstantsDialog()
     connect(dialog, &TForm2::left, this, &TForm1::constantsDialogLeft);
     connect(dialog, &TForm2::settingsReadFailed, Timer5, qOverload<>(&QTimer::start));
     connect(dialog, &TForm2::seriesRequested, this, &TForm1::ActionRohrsystemeExecute);
+    connect(dialog, &TForm2::valvesRequested, this, &TForm1::ActionVentileExecute);
     return dialog;
 }
 

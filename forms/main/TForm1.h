@@ -23,6 +23,7 @@ class TForm2;
 class TForm6;
 class TForm8;
 class TForm7;
+class TForm9;
 
 // Fluvano's layers and how data flows between its windows.
 //
@@ -32,13 +33,15 @@ class TForm7;
 //             as text (NumberText), the input rules (InputRules), the
 //             settings record, file and watcher (SettingsRecord,
 //             SettingsFile, SettingsWatcher), the editable pipe series and
-//             their file (PipeSeries, FileWatcher), the process-wide state
-//             appState() (AppState: the SettingsRecord, the settings-file
-//             error flag, the CalcState, the PipeCatalogue and a few flags;
-//             no window keeps a copy), the result as text (ResultText), the
-//             pipe overview rows (PipeOverview), inputs given as text
-//             (TypedInputs), the CSV batch (CsvBatch) and the sections of a
-//             circuit with their document (Circuit, CircuitFile).
+//             their file (PipeSeries, FileWatcher), the valve series and
+//             their file (ValveCatalogue, ValveSeries), the process-wide
+//             state appState() (AppState: the SettingsRecord, the
+//             settings-file error flag, the CalcState, the PipeCatalogue, the
+//             ValveCatalogue and a few flags; no window keeps a copy), the
+//             result as text (ResultText), the pipe overview rows
+//             (PipeOverview), inputs given as text (TypedInputs), the CSV
+//             batch (CsvBatch) and the sections of a circuit with their
+//             document (Circuit, CircuitFile).
 //   report/   fluvano_report, Qt Gui: the result sheet (ResultSheet) and the
 //             printed section list (CircuitSheet).
 //   widgets/  fluvano_widgets: what several windows share: FormLook,
@@ -46,7 +49,8 @@ class TForm7;
 //             FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
 //   forms/    fluvano_forms: main/ TForm1 with its handlers, constants/
 //             TForm2 and the settings procedures, info/ TForm3, TForm4 and
-//             TForm5, overview/ TForm6, sections/ TForm7, series/ TForm8.
+//             TForm5, overview/ TForm6, sections/ TForm7, series/ TForm8,
+//             valves/ TForm9.
 //   app/      fluvano_app and fluvano: application set-up (name, locale,
 //             German texts, style, palette), the command line, main().
 //
@@ -63,15 +67,19 @@ class TForm7;
 // materials 7..10 in a copy and says saved() once the catalogue holds them and
 // PipeSeries has written the file; TForm1 then renames its material buttons
 // and recalculates. A FileWatcher on that file does for another Fluvano's
-// series what the SettingsWatcher does for its settings. TForm7 is created
-// when first opened; after each check TForm1 hands it the temperature
+// series what the SettingsWatcher does for its settings. TForm9 ("Ventile",
+// from TForm2's or TForm7's valvesRequested()) edits the user's valve series
+// the same way and says saved() once ValveSeries has written the file; the
+// shared state's change tells every window, and a second FileWatcher takes
+// another Fluvano's valve file over. TForm7 is created when first opened;
+// after each check TForm1 hands it the temperature
 // difference and material (followMainWindow), it computes its rows from the
 // shared constants, says temperatureDifferenceLoaded() for an opened
 // document, and TForm1 asks it before the program ends. Copy, print and PDF
 // work on the result kept when Anzeigen shows it. A SettingsWatcher says when
 // another Fluvano saved the settings file; TForm1 takes that record over and
 // calculates again (settingsChangedOnDisk). Each window TForm1 opens comes to
-// the front with the keyboard; TForm2 and TForm4 to TForm8 are its tool
+// the front with the keyboard; TForm2 and TForm4 to TForm9 are its tool
 // windows, whose accelerators ActiveWindowAccelerators puts before TForm1's.
 // Message boxes and links go through seams (MessageBoxes,
 // Links::setUrlOpener) that tests replace.
@@ -137,6 +145,8 @@ public:
 
     // The pipe series editor, from the result menu and the constants dialog.
     void ActionRohrsystemeExecute();
+    // The valve series editor, from the constants dialog and the section window.
+    void ActionVentileExecute();
 
     // The sections of a circuit (forms/main/Sections.cpp).
     void ActionTeilstreckenExecute();
@@ -200,7 +210,8 @@ private:
     // Materials 7..10 take their captions from the catalogue, with the
     // accelerators V, E, C, X where the caption has the letter.
     void showMaterialCaptions();
-    void tellSeriesProblems(const QStringList& problems);
+    // The faults of a series file, in one box with the editor's caption.
+    void tellSeriesProblems(const QString& caption, const QStringList& problems);
     // Another Fluvano saved new series: taken over at once, or when the
     // series editor of this window has been closed.
     void seriesChangedOnDisk();
@@ -212,6 +223,13 @@ private:
     QPointer<TForm8> Form8; // the series editor while open
     FileWatcher* seriesWatcher = nullptr;
     bool seriesReloadPending = false;
+    // The same for the valve series and their editor.
+    void valvesChangedOnDisk();
+    void valvesDialogLeft();
+    void reloadValves();
+    QPointer<TForm9> Form9; // the valve series editor while open
+    FileWatcher* valvesWatcher = nullptr;
+    bool valvesReloadPending = false;
     void connectActions();
     ResultText::Inputs enteredInputs() const;
     void keepShownResult();

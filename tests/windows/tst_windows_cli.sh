@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # fluvano-cli.exe under Wine against the Linux program: the worked example,
-# a CSV batch (umlauts, byte-order mark, rows not computed) and the exit
-# statuses are the same bytes, line ends included; --help names fluvano-cli.
+# a CSV batch (umlauts, byte-order mark, rows not computed), the valve series
+# and the exit statuses are the same bytes, line ends included; --help names
+# fluvano-cli.
 #
 # Usage: tst_windows_cli.sh BUILD_DIR WINE_RUN LINUX_FLUVANO
 # Exits 77 (skipped) without the Linux program to compare with.
@@ -68,6 +69,7 @@ rm "$work/input"
 same_bytes "CSV batch from a file, redirected to a file" "$work/CSV batch from standard input.linux.out" "$work/ergebnis.csv"
 
 run_both "usage error" --heat-output 10
+run_both "valve series" --valves
 "$wine_run" "$work/windows/fluvano-cli.exe" --help >"$work/help.out" 2>&1
 check "--help names fluvano-cli" "yes" "$(grep -q 'fluvano-cli' "$work/help.out" && echo yes || echo no)"
 check "--help keeps its umlauts" "yes" "$(grep -q 'gewählte Innen-Nennweite' "$work/help.out" && echo yes || echo no)"
