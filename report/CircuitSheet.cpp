@@ -80,11 +80,6 @@ double columnWidth(double widestText)
     return widestText * 1.02 + 2 * Pad + Slack;
 }
 
-QString joined(const QStringList& parts)
-{
-    return parts.join(QStringLiteral("   ·   "));
-}
-
 } // namespace
 
 CircuitSheet::CircuitSheet(const Circuit::Document& document, const Circuit::Evaluation& evaluation,
@@ -345,6 +340,32 @@ QList<CircuitSheet::Block> CircuitSheet::header(double& y) const
               text(QRectF(x, y, width, height), s, font, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, colour);
               y += height;
           };
+    // Items side by side with a dot between them, an item that does not fit
+    // on the line starting the next; `y` past them.
+    const auto items = [&](double left, double width, const QStringList& list, const QFont& font) {
+        const QFontMetricsF metrics(font);
+        const double line = metrics.height();
+        const double gap = metrics.horizontalAdvance(QStringLiteral("   ·   "));
+        double x = left;
+        for (const QString& item : list) {
+            const double itemWidth = metrics.horizontalAdvance(item);
+            if (x > left && x + gap + itemWidth + Slack > left + width) {
+                x = left;
+                y += line;
+            }
+            if (itemWidth + Slack > width) {
+                paragraph(left, width, item, font);
+                continue;
+            }
+            if (x > left) {
+                text(QRectF(x, y, gap, line), QStringLiteral("·"), font, Qt::AlignHCenter | Qt::AlignVCenter);
+                x += gap;
+            }
+            text(QRectF(x, y, itemWidth + Slack, line), item, font, Qt::AlignLeft | Qt::AlignVCenter);
+            x += itemWidth;
+        }
+        if (x > left) y += line;
+    };
 
     y = FirstTop;
     text(QRectF(Left, y, Width, 100), title(), Sheet::font(24, true), Qt::AlignLeft | Qt::AlignVCenter);
@@ -380,22 +401,22 @@ QList<CircuitSheet::Block> CircuitSheet::header(double& y) const
     }
     const QFont constantFont = Sheet::font(10);
     const QString dash = QStringLiteral("—");
-    paragraph(Left, Width,
-        joined({ QStringLiteral("Temperaturdifferenz %1 K").arg(document_.temperatureDifference),
+    items(Left, Width,
+        { QStringLiteral("Temperaturdifferenz %1 K").arg(document_.temperatureDifference),
             QStringLiteral("Dichte ρ %1 kg/m³").arg(grouped(settings_.densityInUse, 1)),
             QStringLiteral("Wärmekapazität c %1 Ws/(kg·K)").arg(grouped(settings_.heatCapacityInUse, 0)),
-            QStringLiteral("kin. Zähigkeit ν %1 mm²/s").arg(grouped(settings_.viscosityInUse, 3)) }),
+            QStringLiteral("kin. Zähigkeit ν %1 mm²/s").arg(grouped(settings_.viscosityInUse, 3)) },
         constantFont);
     y += 8;
     QStringList limits { QStringLiteral("R max %1 Pa/m").arg(grouped(settings_.rMax, 0)),
         QStringLiteral("w max %1 m/s").arg(grouped(settings_.wMax, 2)) };
     if (!roughness.isEmpty()) limits.append(QStringLiteral("Rauigkeit ε: ") + roughness.join(QStringLiteral(", ")));
-    paragraph(Left, Width, joined(limits), constantFont);
+    items(Left, Width, limits, constantFont);
     y += 8;
-    paragraph(Left, Width,
-        joined({ QStringLiteral("Mindest-Δp Thermostatventil %1 Pa").arg(totals.minValveLoss),
+    items(Left, Width,
+        { QStringLiteral("Mindest-Δp Thermostatventil %1 Pa").arg(totals.minValveLoss),
             QStringLiteral("weitere Druckverluste %1")
-                .arg(totals.extraLoss.isEmpty() ? dash : totals.extraLoss + QStringLiteral(" Pa")) }),
+                .arg(totals.extraLoss.isEmpty() ? dash : totals.extraLoss + QStringLiteral(" Pa")) },
         constantFont);
     y += 35;
 
@@ -410,12 +431,12 @@ QList<CircuitSheet::Block> CircuitSheet::header(double& y) const
         paragraph(Left + Inset, Width - 2 * Inset, totals.pump, Sheet::font(17, true));
     y += 10;
     const Circuit::Totals& t = evaluation_.totals;
-    paragraph(Left + Inset, Width - 2 * Inset,
-        joined({ QStringLiteral("Δp ungünstigster Weg %1 Pa").arg(t.criticalConsumer >= 0 ? totals.criticalLoss : dash),
+    items(Left + Inset, Width - 2 * Inset,
+        { QStringLiteral("Δp ungünstigster Weg %1 Pa").arg(t.criticalConsumer >= 0 ? totals.criticalLoss : dash),
             QStringLiteral("ungünstigster Verbraucher %1")
                 .arg(totals.criticalConsumer.isEmpty() ? dash : totals.criticalConsumer),
             QStringLiteral("Förderhöhe %1").arg(totals.head.isEmpty() ? dash : totals.head + QStringLiteral(" m")),
-            QStringLiteral("Volumenstrom %1 m³/h").arg(totals.volumeFlow) }),
+            QStringLiteral("Volumenstrom %1 m³/h").arg(totals.volumeFlow) },
         Sheet::font(10.5));
     if (t.notComputed > 0) {
         y += 8;
@@ -461,9 +482,12 @@ void CircuitSheet::layOut()
         double width = 0;
         for (const Column& column : table.columns)
             width += column.width;
-        // The heading stays with the header row and the first row.
+        // The heading stays with the header row and the first rows.
         y += Gap;
-        if (y + headingHeight + table.headHeight + table.heights.value(0) > Limit) newPage();
+        double start = headingHeight + table.headHeight;
+        for (int i = 0; i < std::min<qsizetype>(3, table.heights.size()); ++i)
+            start += table.heights[i];
+        if (y + start > Limit) newPage();
         heading(table.heading);
         pages_.last().append({ Kind::Head, QRectF(Left, y, width, table.headHeight), {}, {}, {}, 0, t });
         y += table.headHeight;
