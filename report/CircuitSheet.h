@@ -1,18 +1,30 @@
 #pragma once
 
 #include "core/Circuit.h"
+#include "report/NetworkPicture.h"
 
+#include <QColor>
 #include <QDate>
+#include <QFont>
+#include <QList>
+#include <QRectF>
 #include <QString>
+
+#include <optional>
 
 class QPainter;
 class QPagedPaintDevice;
-class QRectF;
 
-// The printed section list: title, date and file, the constants in use, the
-// table with its header row on every page (values over a limit in red, the
-// reason of a row not computed), the totals and the pump after the last row.
-// A4 landscape, as many pages as the rows need.
+// The settings sheet an installer works from on site, A4 landscape: on the
+// first page the project, the date, the constants in use and the pump's
+// setting; then one line per consumer with its valve and presetting (large
+// and bold), the section table with all its columns and the network picture.
+// Tables repeat their header row on every page; long texts wrap instead of
+// being cut, and a section table too wide for the page is split into groups
+// of columns that each repeat Nr. and Bezeichnung.
+//
+// Laid out once, in the constructor, into a list of pages, each a list of
+// blocks at their places; painting a page paints its blocks.
 class CircuitSheet
 {
 public:
@@ -32,6 +44,42 @@ public:
     static QString title();
 
 private:
+    struct Column {
+        int key = 0; // a CircuitTable::Column, or a consumer column
+        QString caption;
+        double width = 0;
+        int align = Qt::AlignRight;
+        bool wrap = false; // long texts break onto more lines
+    };
+    struct Table {
+        bool consumers = false; // else a group of the section table's columns
+        QFont text;
+        QFont bold;
+        QFont head;
+        QString heading;
+        QList<Column> columns;
+        QList<int> rows; // document rows
+        QList<double> heights; // each row's, with its wrapped texts
+        double headHeight = 0;
+    };
+    // What a page shows, in the sheet's tenths of a millimetre.
+    struct Block {
+        enum class Kind { Text, Frame, Rule, Head, Row, Picture };
+        Kind kind = Kind::Text;
+        QRectF rect;
+        QString text;
+        QFont font;
+        QColor colour;
+        int flags = 0;
+        int table = -1;
+        int row = -1; // index in the table's rows; the picture's page
+    };
+    struct Cell {
+        QString text;
+        QFont font;
+        QColor colour;
+    };
+
     Circuit::Document document_;
     Circuit::Evaluation evaluation_;
     SettingsRecord settings_;
@@ -39,12 +87,18 @@ private:
     const ValveCatalogue& valves_;
     QDate date_;
     QString fileName_;
+    QList<Table> tables_;
+    std::optional<NetworkPicture> picture_;
+    QList<QList<Block>> pages_;
 
-    // The rows on each page.
-    struct Page {
-        int first = 0;
-        int count = 0;
-        bool totals = false;
-    };
-    QList<Page> pages_;
+    void addTables();
+    QList<QList<Column>> sectionGroups(const Table& type, QList<double>& natural) const;
+    double rowHeight(const Table& table, int row) const;
+    Cell cell(const Table& table, const Column& column, int row) const;
+    QString reasonIn(const Table& table, int row, int* first, int* last) const;
+    void layOut();
+    QList<Block> header(double& y) const;
+
+    void paintRow(QPainter& painter, const Table& table, int index, const QRectF& rect) const;
+    void paintHead(QPainter& painter, const Table& table, const QRectF& rect) const;
 };
