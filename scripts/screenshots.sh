@@ -3,10 +3,10 @@
 # 10 kW at 15 K), docs/context-menu.png (its result menu), docs/pipe-overview.png
 # (the Rohrübersicht beside it), docs/constants-dialog.png,
 # docs/series-dialog.png (the Rohrsysteme editor), docs/valves-dialog.png (the
-# Ventile editor) and docs/sections.png (the Teilstrecken window with a small
-# circuit). Builds the
-# screenshot helper in build-bench/ and runs the real windows under Xvfb with
-# openbox (for window frames) and the standard settings. Needs xvfb
+# Ventile editor), docs/sections.png (the Teilstrecken window with a small
+# house) and docs/settings-sheet.png (the first page of its Einstellwerte).
+# Builds the screenshot helper in build-bench/ and runs the real windows under
+# Xvfb with openbox (for window frames) and the standard settings. Needs xvfb
 # (xvfb-run), xauth and openbox.
 set -euo pipefail
 cd "$(dirname "$0")/.."

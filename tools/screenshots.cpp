@@ -14,11 +14,14 @@
 #include "forms/sections/TForm7.h"
 #include "forms/series/TForm8.h"
 #include "forms/valves/TForm9.h"
+#include "report/CircuitSheet.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -186,5 +189,16 @@ int main(int argc, char* argv[])
     sections->resize(1280 - 40, 900);
     sections->StringGrid1->setCurrentIndex(model->index(5, SectionModel::Length));
     if (!saveScreen({ sections }, output.filePath(QStringLiteral("sections.png")))) return 1;
+    // The first page of its settings sheet, at 100 dpi.
+    const AppState& data = appState();
+    const CircuitSheet sheet(sections->document(), model->evaluation(), data.settings(), data.catalogue(),
+        data.valves(), QDate::currentDate(), QStringLiteral("Haus Berger.fluvano"));
+    QImage page(1170, 827, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::Antialiasing);
+    sheet.paintPage(painter, QRectF(page.rect()), 0);
+    painter.end();
+    if (!page.save(output.filePath(QStringLiteral("settings-sheet.png")))) return 1;
     return messages == 0 ? 0 : 1;
 }
