@@ -72,6 +72,8 @@ ValveCatalogue::ValveCatalogue()
 void ValveCatalogue::setUserSeries(const QList<Series>& series)
 {
     series_ = standard() + series.mid(0, MaxSeries - standardCount());
+    while (series_.size() > standardCount() && series_.last().steps.isEmpty())
+        series_.removeLast(); // no vacancy at the end
     kv_.clear();
     for (const Series& s : std::as_const(series_))
         kv_.append(values(s));

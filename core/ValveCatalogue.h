@@ -8,11 +8,13 @@
 // drop; for thermostatic valves at a 2 K proportional band), ascending; the
 // last step is the valve fully preset. The standard series (numbers 1 to
 // StandardCount) are always there; the user's own follow them
-// (ValveSeries file: "Fluvano-Ventile.csv").
+// (ValveSeries file: "Fluvano-Ventile.csv"). A series keeps its number for
+// good, since documents name valves by it: a series deleted or left out
+// leaves its number vacant (an empty series in its place).
 class ValveCatalogue
 {
 public:
-    static constexpr int NameLength = 40;
+    static constexpr int NameLength = 60;
     static constexpr int CaptionLength = 24;
     static constexpr int LabelLength = 8;
     static constexpr int MaxSteps = 30;
@@ -34,12 +36,15 @@ public:
     static int standardCount();
 
     ValveCatalogue(); // the standard series
-    // The user's series, numbered after the standard ones.
+    // The user's series, numbered after the standard ones; an empty series
+    // keeps its number vacant.
     void setUserSeries(const QList<Series>& series);
     QList<Series> userSeries() const;
 
+    // The highest number in use.
     int count() const { return int(series_.size()); }
-    bool contains(int number) const { return number >= 1 && number <= count(); }
+    // A series of that number with steps.
+    bool contains(int number) const { return number >= 1 && number <= count() && !series_[number - 1].steps.isEmpty(); }
     // Series `number` (1-based); an empty one outside the catalogue.
     const Series& series(int number) const;
     // The kv of each step as a number, as the series lists them.

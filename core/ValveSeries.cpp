@@ -182,7 +182,6 @@ Content parse(const QByteArray& bytes, const QString& where)
         series.lines.append(n);
     }
 
-    const qsizetype room = ValveCatalogue::MaxSeries - standardCount;
     for (const auto& [number, series] : gathered) {
         if (series.faulty) continue;
         if (number <= standardCount) {
@@ -194,13 +193,17 @@ Content parse(const QByteArray& bytes, const QString& where)
             tell(series.lines[index], problem->text + leftOut(number, series.series.caption));
             continue;
         }
-        if (content.series.size() == room) {
+        if (number > ValveCatalogue::MaxSeries) {
             tell(series.lines.first(),
                 QStringLiteral("Mehr als %1 Ventilreihen passen nicht in den Katalog.").arg(ValveCatalogue::MaxSeries)
                     + leftOut(number, series.series.caption));
             continue;
         }
-        content.series.append(series.series);
+        // Each at its number: documents name the valves by it.
+        const qsizetype index = number - standardCount - 1;
+        while (content.series.size() <= index)
+            content.series.append(Series {});
+        content.series[index] = series.series;
     }
     return content;
 }

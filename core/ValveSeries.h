@@ -21,9 +21,9 @@
 // with the series' number first. The standard series are 1 to
 // ValveCatalogue::standardCount() and always built in: their lines are
 // accepted when they equal the built-in series (as fluvano --valves writes
-// them) and told otherwise. The user's series follow in the order of their
-// numbers and are numbered consecutively when read; one with a faulty line
-// is told and left out.
+// them) and told otherwise. The user's series follow and keep the numbers
+// the file gives them, since documents name valves by number; one with a
+// faulty line is told and left out, its number vacant.
 namespace ValveSeries
 {
 

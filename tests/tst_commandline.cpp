@@ -293,8 +293,8 @@ private Q_SLOTS:
         QVERIFY(nine.out.contains(QStringLiteral("Rohrmaterial: C-Stahl-Pressrohr verz. DIN EN 10305-3\n")));
     }
 
-    // Every valve series, the user's renumbered after the standard ones; a
-    // faulty line is named on standard error and its series left out. The
+    // Every valve series, the user's with their numbers; a faulty line is
+    // named on standard error and its series left out. The
     // output saved as the series file reads without a word and gives the
     // same bytes again.
     void valveSeries()
@@ -319,8 +319,8 @@ private Q_SLOTS:
                                                      "1;Thermostatventil 8 St.;Thermostatventil mit Voreinstellung, "
                                                      "8 Stufen;1;0,13\r\n")),
             qPrintable(first.out));
-        QVERIFY2(first.out.endsWith(QStringLiteral("\r\n4;TV Z;Thermostatventil Z;1;0,1\r\n"
-                                                   "4;TV Z;Thermostatventil Z;2;0,2\r\n")),
+        QVERIFY2(first.out.endsWith(QStringLiteral("\r\n5;TV Z;Thermostatventil Z;1;0,1\r\n"
+                                                   "5;TV Z;Thermostatventil Z;2;0,2\r\n")),
             qPrintable(first.out));
 
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -125,7 +125,16 @@ private Q_SLOTS:
         QCOMPARE(ValveSeries::load(read), QStringList());
         QVERIFY(read == appState().valves());
 
-        // The standard series are only shown; the user's series can go.
+        // A second series of the user's takes number 5.
+        dialog = newSeries(u"sections"_s, { u"1;0,3"_s, u"2;0,6"_s });
+        dialog->Edit2->setText(u"TV W"_s);
+        dialog->BitBtn1->click();
+        QTRY_VERIFY(!w->findChild<TForm9*>());
+        QCOMPARE(appState().valves().count(), 5);
+        const ValveCatalogue::Series fifth = appState().valves().series(5);
+
+        // The standard series are only shown; the user's series can go, and
+        // the others keep their numbers, which documents use.
         w->ActionVentileExecute();
         dialog = w->findChild<TForm9*>();
         QCOMPARE(dialog->number(), 4);
@@ -135,9 +144,12 @@ private Q_SLOTS:
         QVERIFY(!dialog->BitBtn4->isEnabled());
         dialog->showSeries(4);
         dialog->BitBtn4->click();
-        QCOMPARE(dialog->ListBox1->count(), 3);
+        QCOMPARE(dialog->ListBox1->count(), 4);
+        QCOMPARE(dialog->number(), 5);
         dialog->BitBtn1->click();
-        QTRY_COMPARE(appState().valves().count(), 3);
+        QTRY_VERIFY(!appState().valves().contains(4));
+        QCOMPARE(appState().valves().series(5), fifth);
+        QVERIFY(ValveSeries::load(read).isEmpty() && read == appState().valves());
         QVERIFY(env->messages.isEmpty());
     }
 

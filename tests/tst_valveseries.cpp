@@ -12,8 +12,7 @@ namespace
 {
 
 const QByteArray Header = "\xEF\xBB\xBFVentil;Kurzname;Name;Stufe;kv_m3h\r\n";
-// Two of the user's series as a spreadsheet writes them; numbered 4 and 7,
-// read as 4 and 5.
+// Two of the user's series as a spreadsheet writes them, numbered 4 and 7.
 const QByteArray Thermostatic = "4;TV Z;Thermostatventil Z;1;0,1\r\n"
                                 "4;TV Z;Thermostatventil Z;2;0,2\r\n"
                                 "4;TV Z;Thermostatventil Z;3;0,35\r\n";
@@ -71,18 +70,18 @@ private Q_SLOTS:
     }
 
     // Umlauts of a Windows spreadsheet, decimal points with commas between
-    // fields, columns in another order; the numbers' order counts.
+    // fields, columns in another order; a series keeps the file's number.
     void spreadsheetFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("Windows-1252") << QByteArray("Ventil;Kurzname;Name;Stufe;kv_m3h\r\n"
-                                                    "9;RL Y;R\xFC"
+                                                    "6;RL Y;R\xFC"
                                                     "cklaufverschraubung Y;0,5;0,2\r\n"
-                                                    "9;RL Y;R\xFC"
+                                                    "6;RL Y;R\xFC"
                                                     "cklaufverschraubung Y;1;0,4\r\n");
         QTest::newRow("commas, decimal points, reordered") << QByteArray("Stufe,kv_m3h,Ventil,Name,Kurzname\n"
-                                                                         "\"0,5\",0.2,12,Rücklaufverschraubung Y,RL Y\n"
-                                                                         "1,0.4,12,Rücklaufverschraubung Y,RL Y\n");
+                                                                         "\"0,5\",0.2,6,Rücklaufverschraubung Y,RL Y\n"
+                                                                         "1,0.4,6,Rücklaufverschraubung Y,RL Y\n");
     }
     void spreadsheetFile()
     {
@@ -90,12 +89,14 @@ private Q_SLOTS:
         writeFile(bytes);
         ValveCatalogue catalogue;
         QCOMPARE(ValveSeries::load(catalogue), QStringList());
-        QCOMPARE(catalogue.userSeries(), QList { LockshieldSeries });
-        QCOMPARE(catalogue.series(4), LockshieldSeries);
+        QCOMPARE(
+            catalogue.userSeries(), (QList { ValveCatalogue::Series {}, ValveCatalogue::Series {}, LockshieldSeries }));
+        QCOMPARE(catalogue.series(6), LockshieldSeries);
+        QVERIFY(!catalogue.contains(4) && !catalogue.contains(5) && catalogue.contains(6));
     }
 
-    // A faulty line is named with its number; its series is left out, the
-    // other one is read and takes the first free number.
+    // A faulty line is named with its number; its series is left out, its
+    // number vacant, the other one is read and keeps its number.
     void faultyLine_data()
     {
         QTest::addColumn<QByteArray>("line");
@@ -126,8 +127,9 @@ private Q_SLOTS:
         QCOMPARE(problems,
             QStringList { QDir::toNativeSeparators(dir.filePath(u"Fluvano-Ventile.csv"_s)) + u", Zeile 5: "_s + problem
                 + u" Ventilreihe 4 (TV Z) wird ausgelassen."_s });
-        QCOMPARE(catalogue.count(), 4);
-        QCOMPARE(catalogue.series(4), LockshieldSeries);
+        QCOMPARE(catalogue.count(), 7);
+        QVERIFY(!catalogue.contains(4));
+        QCOMPARE(catalogue.series(7), LockshieldSeries);
         QCOMPARE(catalogue.series(1).caption, u"Thermostatventil 8 St."_s);
     }
 
@@ -171,7 +173,9 @@ private Q_SLOTS:
             QCOMPARE(content.problems.size(), 1);
             QVERIFY2(content.problems.first().contains(problem), qPrintable(content.problems.first()));
         }
-        QCOMPARE(content.series, QList { LockshieldSeries });
+        QCOMPARE(content.series.last(), LockshieldSeries); // the user's, at its number
+        for (qsizetype k = 0; k + 1 < content.series.size(); ++k)
+            QVERIFY(content.series[k].steps.isEmpty()); // vacant numbers before it
     }
 };
 

@@ -21,8 +21,8 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
-#include <QPainter>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>

@@ -118,7 +118,8 @@ QWidget* SectionDelegate::createEditor(
         const ValveCatalogue& valves = static_cast<const SectionModel*>(index.model())->valves();
         box->addItem(QStringLiteral("kein Ventil"), QString());
         for (int v = 1; v <= valves.count(); ++v)
-            box->addItem(QStringLiteral("%1  %2").arg(v).arg(valves.series(v).caption), QString::number(v));
+            if (valves.contains(v))
+                box->addItem(QStringLiteral("%1  %2").arg(v).arg(valves.series(v).caption), QString::number(v));
         return box;
     }
     if (index.column() == SectionModel::Material) {

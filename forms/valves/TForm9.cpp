@@ -31,7 +31,9 @@ TForm9::TForm9(QWidget* parent)
     const ValveCatalogue& catalogue = appState().valves();
     for (int n = 1; n <= catalogue.count(); ++n) {
         series_.append(catalogue.series(n));
-        ListBox1->addItem(entry(n));
+        if (!catalogue.contains(n)) continue; // a vacant number
+        auto* item = new QListWidgetItem(entry(n), ListBox1);
+        item->setData(Qt::UserRole, n);
     }
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm9::ListBox1Change);
     connect(Edit2, &QLineEdit::textEdited, this, &TForm9::Edit2Change);
@@ -43,6 +45,19 @@ TForm9::TForm9(QWidget* parent)
     showSeries(catalogue.count() > ValveCatalogue::standardCount() ? ValveCatalogue::standardCount() + 1 : 1);
 }
 
+int TForm9::number() const
+{
+    const QListWidgetItem* item = ListBox1->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+QListWidgetItem* TForm9::itemOf(int number) const
+{
+    for (int row = 0; row < ListBox1->count(); ++row)
+        if (ListBox1->item(row)->data(Qt::UserRole).toInt() == number) return ListBox1->item(row);
+    return nullptr;
+}
+
 QString TForm9::entry(int number) const
 {
     const QString caption = series_[number - 1].caption;
@@ -51,12 +66,13 @@ QString TForm9::entry(int number) const
 
 void TForm9::showSeries(int number)
 {
-    if (number < 1 || number > series_.size()) return;
+    QListWidgetItem* item = itemOf(number);
+    if (!item) return;
     if (number == this->number() && shown_ == number) return;
     if (number == this->number())
         ListBox1Change();
     else
-        ListBox1->setCurrentRow(number - 1); // runs ListBox1Change
+        ListBox1->setCurrentItem(item); // runs ListBox1Change
 }
 
 void TForm9::ListBox1Change()
@@ -71,7 +87,7 @@ void TForm9::Edit2Change()
 {
     if (!editable(shown_)) return;
     series_[shown_ - 1].caption = Edit2->text().trimmed();
-    ListBox1->item(shown_ - 1)->setText(entry(shown_));
+    if (QListWidgetItem* item = itemOf(shown_)) item->setText(entry(shown_));
 }
 
 void TForm9::fill(int number)
@@ -118,7 +134,7 @@ void TForm9::store(int number)
         if (text(Label).isEmpty() && kv.isEmpty()) continue; // blank rows close up
         series.steps.append({ text(Label), kv });
     }
-    ListBox1->item(number - 1)->setText(entry(number));
+    if (QListWidgetItem* item = itemOf(number)) item->setText(entry(number));
 }
 
 void TForm9::updateButtons()
@@ -139,6 +155,7 @@ void TForm9::BitBtn1Click()
     store(shown_);
     fill(shown_);
     for (int n = ValveCatalogue::standardCount() + 1; n <= series_.size(); ++n) {
+        if (!itemOf(n)) continue; // a vacant number
         const auto fault = ValveSeries::check(series_[n - 1]);
         if (!fault) continue;
         showSeries(n);
@@ -157,7 +174,10 @@ void TForm9::BitBtn1Click()
     }
 
     ValveCatalogue catalogue;
-    catalogue.setUserSeries(series_.mid(ValveCatalogue::standardCount()));
+    QList<ValveCatalogue::Series> own = series_.mid(ValveCatalogue::standardCount());
+    for (int k = 0; k < own.size(); ++k)
+        if (!itemOf(ValveCatalogue::standardCount() + 1 + k)) own[k] = {};
+    catalogue.setUserSeries(own);
     const SaveFile::Result written = ValveSeries::save(catalogue);
     if (!written) MessageBoxes::error(this, SettingsFile::writeErrorMessage(written.path, written.reason));
     Q_EMIT saved();
@@ -175,8 +195,10 @@ void TForm9::BitBtn3Click()
     if (series_.size() >= ValveCatalogue::MaxSeries) return;
     takeEditedCell();
     series_.append(ValveCatalogue::Series {});
-    ListBox1->addItem(entry(int(series_.size())));
-    showSeries(int(series_.size()));
+    const int added = int(series_.size());
+    auto* item = new QListWidgetItem(entry(added), ListBox1);
+    item->setData(Qt::UserRole, added);
+    showSeries(added);
     Edit1->setFocus();
 }
 
@@ -185,14 +207,13 @@ void TForm9::BitBtn4Click()
     if (!editable(shown_)) return;
     takeEditedCell();
     const int gone = shown_;
-    series_.removeAt(gone - 1);
+    series_[gone - 1] = {}; // its number stays vacant
     shown_ = 0; // nothing to store
     {
         const QSignalBlocker quiet(ListBox1);
-        delete ListBox1->takeItem(gone - 1);
-        for (int n = gone; n <= series_.size(); ++n)
-            ListBox1->item(n - 1)->setText(entry(n));
-        ListBox1->setCurrentRow(std::min(gone, int(series_.size())) - 1);
+        const int row = ListBox1->row(itemOf(gone));
+        delete ListBox1->takeItem(row);
+        ListBox1->setCurrentRow(std::min(row, ListBox1->count() - 1));
     }
     ListBox1Change();
     ListBox1->setFocus();

@@ -9,8 +9,8 @@
 
 // The valve series editor "Ventile": name, short name and steps (label, kv)
 // of the user's series in a working copy; the standard series are shown
-// read-only. "Neu" adds a series, "Löschen" removes the user's series shown
-// (the ones after it move up). "Speichern + Schließen" checks every user
+// read-only. "Neu" adds a series after the last, "Löschen" removes the
+// user's series shown; the others keep their numbers, which documents use. "Speichern + Schließen" checks every user
 // series and, only when all can be used, writes the series file, says
 // saved() and hands the series to the shared state (whose change signal
 // tells every window); a fault is named with its series and row and nothing
@@ -22,8 +22,8 @@ class TForm9 : public QWidget, public Ui::TForm9
 public:
     explicit TForm9(QWidget* parent = nullptr);
 
-    // The series shown (1-based, as the catalogue numbers them).
-    int number() const { return ListBox1->currentRow() + 1; }
+    // The series shown (1-based, as the catalogue numbers them); 0 for none.
+    int number() const;
     void showSeries(int number);
 
     void ListBox1Change();
@@ -49,6 +49,7 @@ private:
     void store(int number); // the fields into the working copy
     void takeEditedCell();
     QString entry(int number) const;
+    QListWidgetItem* itemOf(int number) const;
     void updateButtons();
 
     QList<ValveCatalogue::Series> series_; // all, standard first
