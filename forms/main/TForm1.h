@@ -27,62 +27,64 @@ class TForm9;
 
 // Fluvano's layers and how data flows between its windows.
 //
-// Folders are layers; each includes only those below it:
-//   core/     fluvano_core, Qt Core only: the pipe catalogue (PipeCatalogue),
-//             the calculation (CalcState, Calculation::Berechnen), numbers
+// Folders are layers; each includes only those below it (report/ and
+// widgets/ stand side by side on core/):
+//   core/     fluvano_core, Qt Core only: the shared data appState()
+//             (AppState: the SettingsRecord with the settings-file error
+//             flag, the PipeCatalogue, the ValveCatalogue and the main
+//             window's CalcState, with changed() saying which part changed;
+//             no window keeps a copy), the calculation (Calculation), numbers
 //             as text (NumberText), the input rules (InputRules), the
-//             settings record, file and watcher (SettingsRecord,
-//             SettingsFile, SettingsWatcher), the editable pipe series and
-//             their file (PipeSeries, FileWatcher), the valve series and
-//             their file (ValveCatalogue, ValveSeries), the process-wide
-//             state appState() (AppState: the SettingsRecord, the
-//             settings-file error flag, the CalcState, the PipeCatalogue, the
-//             ValveCatalogue and a few flags; no window keeps a copy), the
-//             result as text (ResultText), the pipe overview rows
-//             (PipeOverview), inputs given as text (TypedInputs), the CSV
-//             batch (CsvBatch) and the sections of a circuit with their
-//             document (Circuit, CircuitFile).
-//   report/   fluvano_report, Qt Gui: the result sheet (ResultSheet) and the
-//             printed section list (CircuitSheet).
+//             settings file and watcher (SettingsFile, SettingsWatcher), the
+//             pipe and valve series and their files (PipeSeries,
+//             ValveSeries, FileWatcher), the one atomic save (SaveFile), the
+//             one CSV reader and writer (Csv), the result as text
+//             (ResultText), the pipe overview rows (PipeOverview), inputs
+//             given as text (TypedInputs), the CSV batch (CsvBatch) and the
+//             circuit: its network and balancing (Circuit), its table's
+//             columns, cells and totals (CircuitTable) and its document
+//             (CircuitFile).
+//   report/   fluvano_report, Qt Gui: the result sheet (ResultSheet), the
+//             settings sheet "Einstellwerte" (CircuitSheet), the network
+//             picture (NetworkPicture) and what sheets share (Sheet).
 //   widgets/  fluvano_widgets: what several windows share: FormLook,
-//             the seams MessageBoxes and Links, LinkLabels, Bevel,
-//             FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
+//             the seams MessageBoxes, FileDialogs and Links, LinkLabels,
+//             Bevel, FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
 //   forms/    fluvano_forms: main/ TForm1 with its handlers, constants/
 //             TForm2 and the settings procedures, info/ TForm3, TForm4 and
-//             TForm5, overview/ TForm6, sections/ TForm7, series/ TForm8,
-//             valves/ TForm9.
-//   app/      fluvano_app and fluvano: application set-up (name, locale,
-//             German texts, style, palette), the command line, main().
+//             TForm5, overview/ TForm6, sections/ TForm7 with its model,
+//             grid and picture, series/ TForm8, valves/ TForm9.
+//   app/      fluvano_app, fluvano and fluvano-cli: application set-up
+//             (name, locale, German texts, style, palette), the command
+//             line, main().
 //
 // TForm1 owns every other window. It creates them and connects their signals
 // where it creates them; no window knows TForm1. Each change of an input runs
 // DatenVollstaendig: Einlesen reads the inputs into the CalcState, the input
 // rules decide whether they are complete, and then Berechnen runs
-// Calculation::Berechnen and Anzeigen shows the result. TForm2 edits the
-// SettingsRecord in place and saves it (left() lets TForm1 recalculate);
-// TForm3 sets the two window flags; TForm4 and TForm5 say confirmed() (the
-// banner starts) and TForm5 quitChosen(); TForm6 shows the overview TForm1
-// hands it after each check and says pipeChosen(). TForm8 ("Rohrsysteme",
-// from the result menu or TForm2's seriesRequested()) edits the series of
-// materials 7..10 in a copy and says saved() once the catalogue holds them and
-// PipeSeries has written the file; TForm1 then renames its material buttons
-// and recalculates. A FileWatcher on that file does for another Fluvano's
-// series what the SettingsWatcher does for its settings. TForm9 ("Ventile",
-// from TForm2's or TForm7's valvesRequested()) edits the user's valve series
-// the same way and says saved() once ValveSeries has written the file; the
-// shared state's change tells every window, and a second FileWatcher takes
-// another Fluvano's valve file over. TForm7 is created when first opened;
-// after each check TForm1 hands it the temperature
-// difference and material (followMainWindow), it computes its rows from the
-// shared constants, says temperatureDifferenceLoaded() for an opened
+// Calculation::Berechnen and Anzeigen shows the result. The window state
+// (creating, quitting, the input error) is TForm1's own; the constants
+// dialogs share theirs in TForm2::shared(). TForm2 changes the one
+// SettingsRecord through appState() and saves it (left() lets TForm1
+// recalculate); TForm3 sets the two window flags; TForm4 and TForm5 say
+// confirmed() (the banner starts) and TForm5 quitChosen(); TForm6 shows the
+// overview TForm1 hands it after each check and says pipeChosen(). TForm8
+// ("Rohrsysteme", from the result menu or TForm2's seriesRequested()) and
+// TForm9 ("Ventile", from TForm2's or TForm7's valvesRequested()) edit their
+// series in a copy, write the file and hand the series to appState(), whose
+// changed() tells every window (TForm1 renames its material buttons and
+// recalculates, TForm7 computes its rows again). FileWatchers on those files
+// and the SettingsWatcher take another Fluvano's saves over. TForm7, made
+// when first opened, is a view of its SectionModel, which keeps the circuit
+// document and its evaluation (Circuit::evaluate) and follows appState();
+// after each check TForm1 hands it the temperature difference and material
+// (followMainWindow), it says temperatureDifferenceLoaded() for an opened
 // document, and TForm1 asks it before the program ends. Copy, print and PDF
-// work on the result kept when Anzeigen shows it. A SettingsWatcher says when
-// another Fluvano saved the settings file; TForm1 takes that record over and
-// calculates again (settingsChangedOnDisk). Each window TForm1 opens comes to
-// the front with the keyboard; TForm2 and TForm4 to TForm9 are its tool
-// windows, whose accelerators ActiveWindowAccelerators puts before TForm1's.
-// Message boxes and links go through seams (MessageBoxes,
-// Links::setUrlOpener) that tests replace.
+// work on the result kept when Anzeigen shows it. Each window TForm1 opens
+// comes to the front with the keyboard; TForm2 and TForm4 to TForm9 are its
+// tool windows, whose accelerators ActiveWindowAccelerators puts before
+// TForm1's. Message boxes, file and print dialogs and links go through seams
+// (MessageBoxes, FileDialogs, Links::setUrlOpener) that tests replace.
 //
 // TForm1's handlers, all in forms/main/:
 //   TForm1.cpp         start-up, start window decision, close protocol

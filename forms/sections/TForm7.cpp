@@ -379,11 +379,11 @@ void TForm7::ActionDruckenExecute()
     const CircuitSheet sheet(document(), model_->evaluation(), data_.settings(), data_.catalogue(), data_.valves(),
         QDate::currentDate(), QDir::toNativeSeparators(filePath_));
     FileDialogs::print(
-        this, CircuitSheet::title(), QStringLiteral("Teilstrecken drucken"), QPageLayout::Landscape,
+        this, CircuitSheet::title(), QStringLiteral("Einstellwerte drucken"), QPageLayout::Landscape,
         [&sheet](QPainter& painter, QPrinter& printer) {
             sheet.paint(painter, printer, printer.paperRect(QPrinter::DevicePixel));
         },
-        QStringLiteral("Die Teilstrecken konnten nicht gedruckt werden."));
+        QStringLiteral("Die Einstellwerte konnten nicht gedruckt werden."));
 }
 
 void TForm7::ActionPdfExecute()

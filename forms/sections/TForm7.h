@@ -10,12 +10,15 @@ class AppState;
 class QMenuBar;
 class SectionModel;
 
-// The sections of a circuit ("Teilstrecken"): one row per section of the
-// critical path, each sized with the main window's temperature difference
-// and the constants in use, with R·l, Z, Δp and the running total; below
-// the further losses and the pump's head and flow. Saves and opens circuit
-// documents, imports and exports CSV, copies, prints. Unsaved changes are
-// never dropped without asking (mayDiscardChanges). Closing only hides it.
+// The sections of a circuit ("Teilstrecken") as a network: the table of its
+// SectionModel (each section sized with the main window's temperature
+// difference and the shared constants, every consumer's path, the critical
+// one, the valves' presettings) above its picture PaintBox1, below them the
+// further losses, the minimum valve pressure and the pump. Saves and opens
+// circuit documents, imports and exports CSV, copies, prints the settings
+// sheet. Unsaved changes are never dropped without asking
+// (mayDiscardChanges). Closing only hides it. It reads the shared data it is
+// given and follows its changes, so it also works without the main window.
 class TForm7 : public QWidget, public Ui::TForm7
 {
     Q_OBJECT
