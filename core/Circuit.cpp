@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace Circuit
 {
@@ -164,20 +165,20 @@ namespace
         }
         // Rows on a circle of Vorgänger: followed upwards, a row comes back.
         enum { Unseen, OnWay, Done };
-        QList<int> state(n, Unseen);
+        std::vector<int> state(std::size_t(n), Unseen);
         for (int start = 0; start < n; ++start) {
             QList<int> way;
             int i = start;
-            while (i >= 0 && state[i] == Unseen) {
-                state[i] = OnWay;
+            while (i >= 0 && state[std::size_t(i)] == Unseen) {
+                state[std::size_t(i)] = OnWay;
                 way.append(i);
                 i = s.predecessor[i];
             }
-            if (i >= 0 && state[i] == OnWay)
+            if (i >= 0 && state[std::size_t(i)] == OnWay)
                 for (qsizetype k = way.indexOf(i); k < way.size(); ++k)
                     s.fault[way[k]] = QStringLiteral("Vorgänger schließen einen Kreis");
             for (const int w : way)
-                state[w] = Done;
+                state[std::size_t(w)] = Done;
         }
         // From the heat generator down, breadth first.
         for (int i = 0; i < n; ++i)
