@@ -33,21 +33,30 @@ namespace
 
     // The typed columns of the section table. By position (a list without a
     // header) the six columns of the first lists come first, in their order.
-    const QList<int> Columns = [] {
-        QList<int> columns { CircuitTable::Name, CircuitTable::HeatOutput, CircuitTable::Length, CircuitTable::Zeta,
-            CircuitTable::Material, CircuitTable::InnerDiameter };
-        for (const CircuitTable::ColumnInfo& c : CircuitTable::columns())
-            if (c.typed() && !columns.contains(c.key)) columns.append(c.key);
-        return columns;
-    }();
+    // Made on first use, after the table's columns.
+    const QList<int>& columnsRead()
+    {
+        static const QList<int> Columns = [] {
+            QList<int> columns { CircuitTable::Name, CircuitTable::HeatOutput, CircuitTable::Length, CircuitTable::Zeta,
+                CircuitTable::Material, CircuitTable::InnerDiameter };
+            for (const CircuitTable::ColumnInfo& c : CircuitTable::columns())
+                if (c.typed() && !columns.contains(c.key)) columns.append(c.key);
+            return columns;
+        }();
+        return Columns;
+    }
     // The first lists' columns, Innen_mm aside, must be there.
     constexpr int RequiredColumns = 5;
-    const QList<Csv::Column> CsvColumns = [] {
-        QList<Csv::Column> columns;
-        for (qsizetype k = 0; k < Columns.size(); ++k)
-            columns.append({ CircuitTable::column(Columns[k]).csvName, k < RequiredColumns });
-        return columns;
-    }();
+    const QList<Csv::Column>& csvColumns()
+    {
+        static const QList<Csv::Column> CsvColumns = [] {
+            QList<Csv::Column> columns;
+            for (qsizetype k = 0; k < columnsRead().size(); ++k)
+                columns.append({ CircuitTable::column(columnsRead()[k]).csvName, k < RequiredColumns });
+            return columns;
+        }();
+        return CsvColumns;
+    }
 
     bool readSections(Csv::Reader& reader, QList<Circuit::Section>& sections, QString* error)
     {
@@ -58,8 +67,8 @@ namespace
                 return fail(error,
                     QStringLiteral("Mehr als %1 Teilstrecken").arg(NumberText::grouped(Circuit::MaxSections, 0)));
             Circuit::Section s;
-            for (qsizetype k = 0; k < Columns.size(); ++k) {
-                const int c = Columns[k];
+            for (qsizetype k = 0; k < columnsRead().size(); ++k) {
+                const int c = columnsRead()[k];
                 const bool number = CircuitTable::column(c).kind == CircuitTable::ColumnInfo::Kind::Number;
                 CircuitTable::setTypedValue(
                     s, c, number ? Csv::number(record.view(k), reader.dialect()) : record.field(k));
@@ -67,7 +76,8 @@ namespace
             read.append(s);
         }
         // A list without the Vorgänger column is one chain.
-        if (!reader.byName() || !reader.hasColumn(Columns.indexOf(CircuitTable::Predecessor))) Circuit::makeChain(read);
+        if (!reader.byName() || !reader.hasColumn(columnsRead().indexOf(CircuitTable::Predecessor)))
+            Circuit::makeChain(read);
         sections = read;
         return true;
     }
@@ -142,7 +152,7 @@ bool fromText(const QByteArray& text, Circuit::Document& document, QString* erro
     qsizetype from = 0;
     for (int line = 1; line < columnLine; ++line)
         from = text.indexOf('\n', from) + 1;
-    Csv::Reader sections(text.mid(from), CsvColumns);
+    Csv::Reader sections(text.mid(from), csvColumns());
     if (!readSections(sections, read.sections, error)) return false;
     document = read;
     return true;
@@ -169,7 +179,7 @@ bool load(const QString& path, Circuit::Document& document, QString* error, bool
 
 bool sectionsFromCsv(const QByteArray& text, QList<Circuit::Section>& sections, QString* error)
 {
-    Csv::Reader reader(text, CsvColumns);
+    Csv::Reader reader(text, csvColumns());
     return readSections(reader, sections, error);
 }
 

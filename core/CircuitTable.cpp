@@ -14,7 +14,10 @@ namespace
     using Kind = ColumnInfo::Kind;
 
     // clang-format off
-    const std::array<ColumnInfo, ColumnCount> Columns { {
+    // Made on first use: other files' statics read it while they are made.
+    const std::array<ColumnInfo, ColumnCount>& table()
+    {
+        static const std::array<ColumnInfo, ColumnCount> Columns { {
         { Number,        Kind::Automatic, QStringLiteral("Nr."),         {},                     {},                             -1, false, 34 },
         { Name,          Kind::Text,      QStringLiteral("Bezeichnung"), {},                     QStringLiteral("Bezeichnung"),    -1, true, 120 },
         { Predecessor,   Kind::Row,       QStringLiteral("Vorgänger"),   {},                     QStringLiteral("Vorgaenger"),     -1, false, 64 },
@@ -41,6 +44,8 @@ namespace
         { Deviation,     Kind::Computed,  QStringLiteral("Abw."),        QStringLiteral("%"),    QStringLiteral("Abweichung_Prozent"), 0, false, 54 },
         { Hint,          Kind::Computed,  QStringLiteral("Hinweis"),     {},                     QStringLiteral("Hinweis"),        -1, true, 260 },
     } };
+        return Columns;
+    }
     // clang-format on
 
     QString typedText(const Circuit::Section& s, const Circuit::Row& r, int column, Purpose purpose,
@@ -81,13 +86,13 @@ namespace
 
 const std::array<ColumnInfo, ColumnCount>& columns()
 {
-    return Columns;
+    return table();
 }
 
 QStringList captions()
 {
     QStringList list;
-    for (const ColumnInfo& c : Columns)
+    for (const ColumnInfo& c : table())
         list.append(c.caption());
     return list;
 }
@@ -199,13 +204,13 @@ QByteArray csv(const Circuit::Document& document, const Circuit::Evaluation& eva
     const ValveCatalogue& valves)
 {
     QStringList header;
-    for (const ColumnInfo& c : Columns)
+    for (const ColumnInfo& c : table())
         if (!c.csvName.isEmpty()) header.append(c.csvName);
     QString text = Csv::row(header) + u'\n';
     for (int r = 0; r < document.sections.size(); ++r) {
         const Circuit::Row& row = evaluation.rows.at(r);
         QStringList fields;
-        for (const ColumnInfo& c : Columns) {
+        for (const ColumnInfo& c : table()) {
             if (c.csvName.isEmpty()) continue;
             // The reason stands in "Hinweis" only.
             if (c.key == Pipe && !row.computed())
