@@ -95,6 +95,13 @@ TForm1::TForm1(QWidget* parent)
     Timer1->start();
     Timer4->start();
     Startprozeduren();
+    // Watched from the first turn of the event loop on; the watchers' first
+    // check catches a save made since Startprozeduren read the files.
+    QTimer::singleShot(0, this, &TForm1::watchFiles);
+}
+
+void TForm1::watchFiles()
+{
     settingsWatcher = new SettingsWatcher(this);
     connect(settingsWatcher, &SettingsWatcher::changedOnDisk, this, &TForm1::settingsChangedOnDisk);
     seriesWatcher = new FileWatcher(PipeSeries::path(), &PipeSeries::lastImage, this);

@@ -182,6 +182,7 @@ private:
     // (then after that dialog is left) or the record in memory has changes
     // of this window's that were not saved.
     void settingsChangedOnDisk();
+    void watchFiles(); // the settings and series files, on the first turn of the event loop
     void constantsDialogLeft();
     void reloadSettings();
     SettingsWatcher* settingsWatcher = nullptr;
