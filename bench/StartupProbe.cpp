@@ -20,8 +20,9 @@
 #include <cstring>
 
 #ifdef Q_OS_WIN
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h> // after windows.h
 #else
 #include <ctime>
 #endif
