@@ -95,8 +95,17 @@ TForm1::TForm1(QWidget* parent)
     Timer1->start();
     Timer4->start();
     Startprozeduren();
-    // Watched from the first turn of the event loop on; the watchers' first
-    // check catches a save made since Startprozeduren read the files.
+}
+
+// Watching the files starts once the window has been painted, so that its
+// first frame does not wait for setting up the watch (on Windows a thread);
+// the watchers' first check catches a save made since Startprozeduren read
+// the files.
+void TForm1::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (watching) return;
+    watching = true;
     QTimer::singleShot(0, this, &TForm1::watchFiles);
 }
 

@@ -150,6 +150,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -182,7 +183,8 @@ private:
     // (then after that dialog is left) or the record in memory has changes
     // of this window's that were not saved.
     void settingsChangedOnDisk();
-    void watchFiles(); // the settings and series files, on the first turn of the event loop
+    void watchFiles(); // the settings and series files, once the window has been painted
+    bool watching = false;
     void constantsDialogLeft();
     void reloadSettings();
     SettingsWatcher* settingsWatcher = nullptr;
