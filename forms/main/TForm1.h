@@ -41,6 +41,7 @@ class TForm7;
 //   report/   fluvano_report, Qt Gui: the result sheet (ResultSheet) and the
 //             printed section list (CircuitSheet).
 //   widgets/  fluvano_widgets: what several windows share: FormLook,
+//             the Fusion look (FusionLook, the application's style),
 //             the seams MessageBoxes and Links, LinkLabels, Bevel,
 //             FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
 //   forms/    fluvano_forms: main/ TForm1 with its handlers, constants/
