@@ -10,6 +10,7 @@
 #             until then
 #   scripts/bench-wine.sh [runs] [label=program.exe ...]
 # Other Windows builds of Fluvano named as arguments start in the same turns.
+# Needs what scripts/windows.sh installs (MinGW-w64, Wine) and its Qt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
