@@ -1,14 +1,13 @@
 #include "app/Application.h"
 
 #include "widgets/FormLook.h"
+#include "widgets/FusionLook.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTranslator>
 
 QPalette lightPalette()
@@ -61,7 +60,7 @@ void setUpApplication(QApplication& application)
     QApplication::setWindowIcon(
         FormLook::iconPicture(QStringLiteral(":/images/fluvano.png"), application.devicePixelRatio()));
 
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+    QApplication::setStyle(new FusionLook);
     QApplication::setPalette(lightPalette());
 
     installGermanTexts(application);

@@ -4,7 +4,9 @@
 // turn, offscreen, with the start-up probe preloaded. Prints the medians and
 // both ratios; the targets are against the one-line window, for the whole
 // process from spawn until the window is shown and the event loop idles.
-//   fluvano-bench-startup [runs]
+// Other builds of Fluvano (the first release, main) may run in the same turns,
+// each with its settings file beside it:
+//   fluvano-bench-startup [runs] [label=program ...]
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <span>
 #include <vector>
 
 namespace
@@ -26,7 +29,7 @@ constexpr double MemoryTarget = 1.3;
 constexpr int WarmUpRuns = 2;
 
 struct Program {
-    const char* label;
+    QString label;
     QString path;
     QStringList arguments;
     QString expectedWindow;
@@ -35,11 +38,27 @@ struct Program {
     std::vector<double> processMs; // spawn to the idle event loop, seen from here
 };
 
-double median(std::vector<double> values)
+// The value below which `share` of the values lie, interpolated.
+double quantile(std::vector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    const double at = share * double(values.size() - 1);
+    const std::size_t below = std::size_t(at);
+    if (below + 1 >= values.size()) return values.back();
+    return values[below] + (at - double(below)) * (values[below + 1] - values[below]);
+}
+
+double median(const std::vector<double>& values)
+{
+    return quantile(values, 0.5);
+}
+
+// The middle half of the runs, "q1-q3".
+QString spread(const std::vector<double>& values, int decimals)
+{
+    return QStringLiteral("%1-%2")
+        .arg(quantile(values, 0.25), 0, 'f', decimals)
+        .arg(quantile(values, 0.75), 0, 'f', decimals);
 }
 
 bool runOnce(Program& program, bool record)
@@ -95,29 +114,51 @@ int main(int argc, char* argv[])
     const QStringList arguments = QCoreApplication::arguments();
     const int runs = arguments.size() > 1 ? std::max(1, arguments.at(1).toInt()) : 15;
 
-    Program floor { "floor: one empty QWidget", QStringLiteral(FLUVANO_FLOOR_PROGRAM), {}, QStringLiteral("QWidget") };
-    Program textFloor { "floor: one QLabel of text", QStringLiteral(FLUVANO_FLOOR_PROGRAM),
-        { QStringLiteral("--text") }, QStringLiteral("QWidget") };
-    Program fluvano { "Fluvano main window", QStringLiteral(FLUVANO_PROGRAM), {}, QStringLiteral("TForm1") };
-    if (!QFileInfo::exists(QFileInfo(fluvano.path).dir().filePath(QStringLiteral("Fluvano.qel")))) {
-        std::fprintf(stderr, "no settings file beside %s\n", qPrintable(fluvano.path));
-        return 1;
+    std::vector<Program> programs {
+        { QStringLiteral("floor: one empty QWidget"), QStringLiteral(FLUVANO_FLOOR_PROGRAM), {},
+            QStringLiteral("QWidget"), {}, {}, {} },
+        { QStringLiteral("floor: one QLabel of text"), QStringLiteral(FLUVANO_FLOOR_PROGRAM),
+            { QStringLiteral("--text") }, QStringLiteral("QWidget"), {}, {}, {} },
+        { QStringLiteral("Fluvano main window"), QStringLiteral(FLUVANO_PROGRAM), {}, QStringLiteral("TForm1"), {}, {},
+            {} },
+    };
+    for (const QString& other : arguments.mid(2)) {
+        const qsizetype equals = other.indexOf(u'=');
+        if (equals <= 0) {
+            std::fprintf(stderr, "expected label=program, not %s\n", qPrintable(other));
+            return 1;
+        }
+        programs.push_back({ other.left(equals), other.mid(equals + 1), {}, QStringLiteral("TForm1"), {}, {}, {} });
+    }
+    for (const Program& program : std::span(programs).subspan(2)) {
+        if (!QFileInfo::exists(QFileInfo(program.path).dir().filePath(QStringLiteral("Fluvano.qel")))) {
+            std::fprintf(stderr, "no settings file beside %s\n", qPrintable(program.path));
+            return 1;
+        }
     }
 
     for (int run = 0; run < WarmUpRuns + runs; ++run) {
         const bool record = run >= WarmUpRuns;
-        for (Program* program : { &floor, &textFloor, &fluvano }) {
-            if (!runOnce(*program, record)) return 1;
+        for (Program& program : programs) {
+            if (!runOnce(program, record)) return 1;
         }
     }
 
-    std::printf("Start-up, offscreen, median of %d runs each, in turn\n", runs);
+    const Program& floor = programs[0];
+    const Program& textFloor = programs[1];
+    const Program& fluvano = programs[2];
+    std::printf("Start-up, offscreen, median and middle half (q1-q3) of %d runs each, in turn\n", runs);
     std::printf("(start-up: before main() to the first event-loop turn after the window's first paint;\n"
-                " RSS: resident memory at that moment; process: spawn to that moment, as seen by this program)\n\n");
-    std::printf("%-28s %12s %12s %12s\n", "", "start-up ms", "RSS MiB", "process ms");
-    for (const Program* program : { &floor, &textFloor, &fluvano })
-        std::printf("%-28s %12.2f %12.1f %12.2f\n", program->label, median(program->startupMs), median(program->rssMiB),
-            median(program->processMs));
+                " RSS: resident memory at that moment; process: spawn to that moment, as seen by this program;\n"
+                " x text: process time and RSS as a multiple of the one-label window's)\n\n");
+    std::printf(
+        "%-28s %12s %12s %12s %14s %8s %8s\n", "", "start-up ms", "RSS MiB", "process ms", "q1-q3", "x text", "RSS x");
+    for (const Program& program : programs)
+        std::printf("%-28s %12.2f %12.1f %12.2f %14s %8.2f %8.2f\n", qPrintable(program.label),
+            median(program.startupMs), median(program.rssMiB), median(program.processMs),
+            qPrintable(spread(program.processMs, 1)), median(program.processMs) / median(textFloor.processMs),
+            median(program.rssMiB) / median(textFloor.rssMiB));
+    std::printf("\n");
     const double processRatio = median(fluvano.processMs) / median(textFloor.processMs);
     const double rssRatio = median(fluvano.rssMiB) / median(textFloor.rssMiB);
     std::printf("%-28s %12.2f %12.2f %12.2f\n", "ratio Fluvano / empty window",

@@ -3,6 +3,9 @@
 # figure with its target: the calculation, one keystroke on the main window,
 # editing one cell of 1,000 sections, the network picture, start-up time and resident memory
 # beside an empty Qt Widgets program.
+#   scripts/bench.sh [label=program ...]
+# Other builds of Fluvano named as arguments (the first release, main) start
+# in the same turns as this one, for a side-by-side comparison.
 # Exit status: 0 all targets met, 3 a target missed, anything else a failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,7 +37,7 @@ run "Keystroke in Edit1 (offscreen)" "$dir/bench/fluvano-bench-keystroke" "${rep
 run "Sections, 1,000 rows (offscreen)" "$dir/bench/fluvano-bench-sections" "${repetitions[@]}"
 run "Network picture, 2,000 sections" "$dir/bench/fluvano-bench-network" "${repetitions[@]}"
 run "CSV, 100 000 rows" "$dir/bench/fluvano-bench-csv" "${repetitions[@]}"
-run "Start-up and memory" "$dir/bench/fluvano-bench-startup" 15
+run "Start-up and memory" "$dir/bench/fluvano-bench-startup" 15 "$@"
 
 echo
 echo "== Summary"

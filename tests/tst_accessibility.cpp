@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QStyle>
 
@@ -341,7 +342,9 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(QString, heatOutput);
         QFETCH(double, minimum);
-        QCOMPARE(QApplication::style()->name(), u"fusion"_s);
+        const auto* look = qobject_cast<const QProxyStyle*>(QApplication::style());
+        QVERIFY(look);
+        QCOMPARE(look->baseStyle()->name(), u"fusion"_s);
         w->Edit1->setText(heatOutput);
         QWidget* window = w.get();
         if (control.startsWith(u"TForm4")) {

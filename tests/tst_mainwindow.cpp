@@ -8,15 +8,21 @@
 #include "forms/info/TForm4.h"
 #include "forms/info/TForm5.h"
 #include "forms/main/TForm1.h"
+#include "widgets/FusionLook.h"
 #include "widgets/Links.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyleFactory>
+
+#include <memory>
 
 class TestMainWindow : public QObject
 {
@@ -303,6 +309,44 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), w->Edit1);
         QTest::keyClicks(w->Edit1, QStringLiteral("25")); // typed over, not appended
         QCOMPARE(w->Edit1->text(), QStringLiteral("25"));
+    }
+
+    // The program's look draws the frame of a group box itself; every pixel
+    // stays as Fusion draws it, on screens of more pixels per point too.
+    void groupBoxFramesAsFusionDrawsThem_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("pixelRatio");
+        const QString title = QStringLiteral("Rohrmaterial");
+        QTest::newRow("the main window's temperature difference") << title << false << QSize(185, 113) << 1.0;
+        QTest::newRow("the main window's materials") << title << false << QSize(185, 229) << 1.0;
+        QTest::newRow("without a title") << QString() << false << QSize(120, 300) << 1.0;
+        QTest::newRow("checkable") << title << true << QSize(185, 229) << 1.0;
+        QTest::newRow("two pixels a point") << title << false << QSize(185, 229) << 2.0;
+        QTest::newRow("a quarter more pixels") << title << false << QSize(185, 229) << 1.25;
+    }
+    void groupBoxFramesAsFusionDrawsThem()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, checkable);
+        QFETCH(QSize, size);
+        QFETCH(qreal, pixelRatio);
+        const auto drawn = [&](QStyle* style) {
+            QGroupBox box(title);
+            box.setCheckable(checkable);
+            box.setStyle(style);
+            box.resize(size);
+            QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(pixelRatio);
+            image.fill(Qt::white);
+            box.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+            return image;
+        };
+        FusionLook look;
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        QCOMPARE(drawn(&look), drawn(fusion.get()));
     }
 
     // Positions within the client area, inside the 10 px border.

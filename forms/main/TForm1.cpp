@@ -97,13 +97,29 @@ TForm1::TForm1(QWidget* parent)
     Timer1->start();
     Timer4->start();
     Startprozeduren();
+    connect(&appState(), &AppState::changed, this, &TForm1::dataChanged);
+}
+
+// Watching the files starts once the window has been painted, so that its
+// first frame does not wait for setting up the watch (on Windows a thread);
+// the watchers' first check catches a save made since Startprozeduren read
+// the files.
+void TForm1::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (watching) return;
+    watching = true;
+    QTimer::singleShot(0, this, &TForm1::watchFiles);
+}
+
+void TForm1::watchFiles()
+{
     settingsWatcher = new SettingsWatcher(this);
     connect(settingsWatcher, &SettingsWatcher::changedOnDisk, this, &TForm1::settingsChangedOnDisk);
     seriesWatcher = new FileWatcher(PipeSeries::path(), &PipeSeries::lastImage, this);
     connect(seriesWatcher, &FileWatcher::changedOnDisk, this, &TForm1::seriesChangedOnDisk);
     valvesWatcher = new FileWatcher(ValveSeries::path(), &ValveSeries::lastImage, this);
     connect(valvesWatcher, &FileWatcher::changedOnDisk, this, &TForm1::valvesChangedOnDisk);
-    connect(&appState(), &AppState::changed, this, &TForm1::dataChanged);
 }
 
 TForm1::~TForm1() = default;

@@ -48,8 +48,9 @@ class TForm9;
 //             settings sheet "Einstellwerte" (CircuitSheet), the network
 //             picture (NetworkPicture) and what sheets share (Sheet).
 //   widgets/  fluvano_widgets: what several windows share: FormLook,
-//             the seams MessageBoxes, FileDialogs and Links, LinkLabels,
-//             Bevel, FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
+//             the Fusion look (FusionLook, the application's style), the
+//             seams MessageBoxes, FileDialogs and Links, LinkLabels, Bevel,
+//             FocusFrame, UpDown, NumericKeys, ActiveWindowAccelerators.
 //   forms/    fluvano_forms: main/ TForm1 with its handlers, constants/
 //             TForm2 and the settings procedures, info/ TForm3, TForm4 and
 //             TForm5, overview/ TForm6, sections/ TForm7 with its model,
@@ -169,6 +170,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -201,6 +203,8 @@ private:
     // (then after that dialog is left) or the record in memory has changes
     // of this window's that were not saved.
     void settingsChangedOnDisk();
+    void watchFiles(); // the settings and series files, once the window has been painted
+    bool watching = false;
     void constantsDialogLeft();
     void reloadSettings();
     SettingsWatcher* settingsWatcher = nullptr;
