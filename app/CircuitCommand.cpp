@@ -109,7 +109,8 @@ int run(int argc, char* argv[])
     if (parser.isSet(extra)) document.extraLoss = parser.value(extra);
     if (parser.isSet(valveMinimum)) document.minValveLoss = parser.value(valveMinimum);
 
-    const ValveCatalogue valves;
+    ValveCatalogue valves;
+    Console::fillValves(valves);
     const Circuit::Evaluation evaluation = Circuit::evaluate(document, settings, catalogue, valves);
     const Circuit::Totals& totals = evaluation.totals;
 

@@ -161,8 +161,7 @@ namespace
     int runValves()
     {
         ValveCatalogue catalogue;
-        for (const QString& problem : ValveSeries::load(catalogue))
-            write(stderr, QStringLiteral("fluvano: ") + problem + u'\n');
+        fillValves(catalogue);
         return write(stdout, ValveSeries::image(catalogue, ValveSeries::AllSeries)) ? AllComputed
                                                                                     : failure(OutputFailed);
     }

@@ -5,6 +5,7 @@
 #include "core/PipeCatalogue.h"
 #include "core/PipeSeries.h"
 #include "core/SettingsFile.h"
+#include "core/ValveSeries.h"
 
 #include <QGuiApplication>
 
@@ -94,6 +95,12 @@ void fillCatalogue(PipeCatalogue& catalogue)
 {
     catalogue.fill();
     for (const QString& problem : PipeSeries::load(catalogue))
+        write(stderr, QStringLiteral("fluvano: ") + problem + u'\n');
+}
+
+void fillValves(ValveCatalogue& valves)
+{
+    for (const QString& problem : ValveSeries::load(valves))
         write(stderr, QStringLiteral("fluvano: ") + problem + u'\n');
 }
 

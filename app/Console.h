@@ -7,6 +7,7 @@
 #include <memory>
 
 class PipeCatalogue;
+class ValveCatalogue;
 class QCoreApplication;
 struct SettingsRecord;
 
@@ -42,5 +43,8 @@ bool readSettings(SettingsRecord& settings);
 // The catalogue with the user's pipe series; faulty lines of the series file
 // are named on standard error.
 void fillCatalogue(PipeCatalogue& catalogue);
+// The standard valve series and the user's, whose faults go to standard
+// error.
+void fillValves(ValveCatalogue& valves);
 
 } // namespace Console

@@ -330,6 +330,15 @@ private Q_SLOTS:
         QCOMPARE(second.err, QString());
         QCOMPARE(second.outBytes, first.outBytes);
         QCOMPARE(second.exitCode, 0);
+
+        // --circuit knows the user's series: one radiator with valve 5 and the
+        // minimum off takes the valve fully preset, kv 0,2 at step 2.
+        const Result circuit = copy.run(
+            { QStringLiteral("--circuit"), QStringLiteral("-"), QStringLiteral("--valve-min-pa"), QStringLiteral("0") },
+            "Bezeichnung;Vorgaenger;Leistung_kW;Laenge_m;Zeta;Material;Ventil\nBad;;1;5;;5;5\n");
+        QCOMPARE(circuit.exitCode, 0);
+        QVERIFY2(circuit.out.trimmed().endsWith(QStringLiteral(";0,200;2;0,2;0;")), qPrintable(circuit.out));
+        QVERIFY2(circuit.err.contains(QStringLiteral("Mindest-Δp Thermostatventil: 0 Pa")), qPrintable(circuit.err));
     }
 
     void csvFileWithManyRows()
