@@ -97,8 +97,19 @@ int run(int argc, char* argv[])
     QFile in;
     const bool opened = name == QStringLiteral("-") ? in.open(stdin, QIODevice::ReadOnly)
                                                     : (in.setFileName(name), in.open(QIODevice::ReadOnly));
-    const QByteArray text = opened ? in.readAll() : QByteArray();
-    if (!opened || in.error() != QFileDevice::NoError)
+    // In pieces until the end: readAll() asks a pipe (standard input on
+    // Windows) for its size, which fails there.
+    QByteArray text;
+    bool failed = !opened;
+    while (!failed) {
+        const QByteArray piece = in.read(64 * 1024);
+        if (piece.isEmpty()) {
+            failed = !in.atEnd();
+            break;
+        }
+        text += piece;
+    }
+    if (failed)
         return failure(
             QStringLiteral("Datei ") + name + QStringLiteral(" kann nicht gelesen werden: ") + in.errorString());
     Circuit::Document document;
