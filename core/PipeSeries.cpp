@@ -1,7 +1,6 @@
 #include "core/PipeSeries.h"
 
 #include "core/Csv.h"
-#include "core/NumberText.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,51 +56,14 @@ QString readPath()
 
 std::optional<Fault> check(const Series& series)
 {
-    if (series.name.trimmed().isEmpty()) return Fault { 0, QStringLiteral("Der Name fehlt.") };
-    if (series.name.size() > PipeCatalogue::NameLength)
-        return Fault { 0, QStringLiteral("Der Name hat mehr als %1 Zeichen.").arg(PipeCatalogue::NameLength) };
-    if (series.caption.trimmed().isEmpty()) return Fault { 0, QStringLiteral("Der Kurzname fehlt.") };
-    if (series.caption.size() > PipeCatalogue::CaptionLength)
-        return Fault { 0, QStringLiteral("Der Kurzname hat mehr als %1 Zeichen.").arg(PipeCatalogue::CaptionLength) };
-    if (series.pipes.isEmpty()) return Fault { 1, QStringLiteral("Die Liste enthält kein Rohr.") };
-    if (series.pipes.size() > PipeCatalogue::SlotCount)
-        return Fault { PipeCatalogue::SlotCount + 1,
-            QStringLiteral("Mehr als %1 Rohre passen nicht in die Liste.").arg(PipeCatalogue::SlotCount) };
-
-    long double previous = 0;
-    for (int row = 1; row <= int(series.pipes.size()); ++row) {
-        const PipeCatalogue::Pipe& pipe = series.pipes[row - 1];
-        const QString designation = pipe.designation.trimmed();
-        if (designation.isEmpty()) return Fault { row, QStringLiteral("Die Bezeichnung fehlt.") };
-        if (designation.size() > PipeCatalogue::TextLength)
-            return Fault { row,
-                QStringLiteral("Die Bezeichnung %1 hat mehr als %2 Zeichen.")
-                    .arg(quoted(designation))
-                    .arg(PipeCatalogue::TextLength) };
-        for (int before = 1; before < row; ++before)
-            if (series.pipes[before - 1].designation.trimmed() == designation)
-                return Fault {
-                    row,
-                    QStringLiteral("Die Bezeichnung %1 steht schon in Zeile %2.").arg(quoted(designation)).arg(before)
-                };
-        const auto diameter = NumberText::read(pipe.innerDiameter);
-        if (!diameter || !(*diameter > 0))
-            return Fault { row,
-                QStringLiteral("Der Innendurchmesser %1 ist keine positive Zahl.").arg(quoted(pipe.innerDiameter)) };
-        if (pipe.innerDiameter.trimmed().size() > PipeCatalogue::TextLength)
-            return Fault { row,
-                QStringLiteral("Der Innendurchmesser %1 hat mehr als %2 Zeichen.")
-                    .arg(quoted(pipe.innerDiameter))
-                    .arg(PipeCatalogue::TextLength) };
-        if (row > 1 && !(*diameter > previous))
-            return Fault { row,
-                QStringLiteral("Der Innendurchmesser %1 ist nicht größer als der in Zeile %2: die Rohre stehen "
-                               "aufsteigend.")
-                    .arg(pipe.innerDiameter.trimmed())
-                    .arg(row - 1) };
-        previous = *diameter;
-    }
-    return std::nullopt;
+    static const SeriesCheck::Rules rules { PipeCatalogue::NameLength, PipeCatalogue::CaptionLength,
+        PipeCatalogue::SlotCount, PipeCatalogue::TextLength, PipeCatalogue::TextLength,
+        QStringLiteral("Die Liste enthält kein Rohr."), QStringLiteral("Mehr als %1 Rohre passen nicht in die Liste."),
+        QStringLiteral("Die Bezeichnung"), QStringLiteral("Der Innendurchmesser"), QStringLiteral("die Rohre"), {} };
+    QList<SeriesCheck::Row> rows;
+    rows.reserve(series.pipes.size());
+    for (const PipeCatalogue::Pipe& pipe : series.pipes) rows.append({ pipe.designation, pipe.innerDiameter });
+    return SeriesCheck::check(series.name, series.caption, rows, rules);
 }
 
 Content parse(const QByteArray& bytes, const QString& where)

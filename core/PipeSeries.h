@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/PipeCatalogue.h"
+#include "core/SeriesCheck.h"
 #include "core/SettingsFile.h"
 
 #include <QByteArray>
@@ -28,12 +29,9 @@ QString fileName();
 QString path(); // where saves go
 QString readPath(); // path() once it exists, else the installation's copy when there is one
 
-// Why a series cannot be used: the pipe row (1..20) it concerns, 0 for the
-// name or caption, and the German text.
-struct Fault {
-    int row = 0;
-    QString text;
-};
+// Why a series cannot be used: the row it concerns (0 for the name or
+// caption) and the German text.
+using Fault = SeriesCheck::Fault;
 // Everything the catalogue needs: name up to 40 characters, caption up to 24,
 // 1 to 20 pipes, each designation given, unique and up to 8 characters, each
 // inner diameter a positive number of up to 8 characters, larger than the

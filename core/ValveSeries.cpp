@@ -65,44 +65,14 @@ QString readPath()
 
 std::optional<Fault> check(const Series& series)
 {
-    if (series.name.trimmed().isEmpty()) return Fault { 0, QStringLiteral("Der Name fehlt.") };
-    if (series.name.size() > ValveCatalogue::NameLength)
-        return Fault { 0, QStringLiteral("Der Name hat mehr als %1 Zeichen.").arg(ValveCatalogue::NameLength) };
-    if (series.caption.trimmed().isEmpty()) return Fault { 0, QStringLiteral("Der Kurzname fehlt.") };
-    if (series.caption.size() > ValveCatalogue::CaptionLength)
-        return Fault { 0, QStringLiteral("Der Kurzname hat mehr als %1 Zeichen.").arg(ValveCatalogue::CaptionLength) };
-    if (series.steps.isEmpty()) return Fault { 1, QStringLiteral("Die Reihe enthält keine Stufe.") };
-    if (series.steps.size() > ValveCatalogue::MaxSteps)
-        return Fault { ValveCatalogue::MaxSteps + 1,
-            QStringLiteral("Mehr als %1 Stufen passen nicht in die Reihe.").arg(ValveCatalogue::MaxSteps) };
-
-    long double previous = 0;
-    for (int row = 1; row <= int(series.steps.size()); ++row) {
-        const ValveCatalogue::Step& step = series.steps[row - 1];
-        const QString label = step.label.trimmed();
-        if (label.isEmpty()) return Fault { row, QStringLiteral("Die Stufe fehlt.") };
-        if (label.size() > ValveCatalogue::LabelLength)
-            return Fault { row,
-                QStringLiteral("Die Stufe %1 hat mehr als %2 Zeichen.")
-                    .arg(quoted(label))
-                    .arg(ValveCatalogue::LabelLength) };
-        for (int before = 1; before < row; ++before)
-            if (series.steps[before - 1].label.trimmed() == label)
-                return Fault { row,
-                    QStringLiteral("Die Stufe %1 steht schon in Zeile %2.").arg(quoted(label)).arg(before) };
-        if (step.kv.trimmed().isEmpty()) return Fault { row, QStringLiteral("Der kv-Wert fehlt.") };
-        const auto kv = NumberText::read(step.kv);
-        if (!kv || !(*kv > 0))
-            return Fault { row, QStringLiteral("Der kv-Wert %1 ist keine positive Zahl.").arg(quoted(step.kv)) };
-        if (row > 1 && !(*kv > previous))
-            return Fault { row,
-                QStringLiteral("Der kv-Wert %1 ist nicht größer als der in Zeile %2: die Stufen stehen "
-                               "aufsteigend.")
-                    .arg(step.kv.trimmed())
-                    .arg(row - 1) };
-        previous = *kv;
-    }
-    return std::nullopt;
+    static const SeriesCheck::Rules rules { ValveCatalogue::NameLength, ValveCatalogue::CaptionLength,
+        ValveCatalogue::MaxSteps, ValveCatalogue::LabelLength, 0, QStringLiteral("Die Reihe enthält keine Stufe."),
+        QStringLiteral("Mehr als %1 Stufen passen nicht in die Reihe."), QStringLiteral("Die Stufe"),
+        QStringLiteral("Der kv-Wert"), QStringLiteral("die Stufen"), QStringLiteral("Der kv-Wert fehlt.") };
+    QList<SeriesCheck::Row> rows;
+    rows.reserve(series.steps.size());
+    for (const ValveCatalogue::Step& step : series.steps) rows.append({ step.label, step.kv });
+    return SeriesCheck::check(series.name, series.caption, rows, rules);
 }
 
 Content parse(const QByteArray& bytes, const QString& where)

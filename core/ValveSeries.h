@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/SaveFile.h"
+#include "core/SeriesCheck.h"
 #include "core/ValveCatalogue.h"
 
 #include <QByteArray>
@@ -31,12 +32,9 @@ QString fileName();
 QString path(); // where saves go
 QString readPath(); // path() once it exists, else the installation's copy when there is one
 
-// Why a series cannot be used: the step row (1..MaxSteps + 1) it concerns, 0
-// for the name or short name, and the German text.
-struct Fault {
-    int row = 0;
-    QString text;
-};
+// Why a series cannot be used: the row it concerns (0 for the name or
+// caption) and the German text.
+using Fault = SeriesCheck::Fault;
 // Name up to NameLength characters, short name up to CaptionLength, 1 to
 // MaxSteps steps, each label given, unique and up to LabelLength characters,
 // each kv a positive number (decimal comma) larger than the one before.

@@ -107,6 +107,9 @@ private Q_SLOTS:
                                                << QStringLiteral("Bezeichnung „18x1“ steht schon in Zeile 2");
         QTest::newRow("designation too long")
             << QByteArray("8;Edelstahl X;Edelstahlrohr X;28x1,2 mm;25,6") << QStringLiteral("mehr als 8 Zeichen");
+        QTest::newRow("percent signs told as typed")
+            << QByteArray("8;Edelstahl X;Edelstahlrohr X;%1 x %2 mm;25,6")
+            << QStringLiteral("Bezeichnung „%1 x %2 mm“ hat mehr als 8 Zeichen");
         QTest::newRow("missing column") << QByteArray("8;Edelstahl X;Edelstahlrohr X;25,6")
                                         << QStringLiteral("4 Spalten statt 5");
         QTest::newRow("other name") << QByteArray("8;Edelstahl Z;Edelstahlrohr X;28x1,2;25,6")
