@@ -36,14 +36,14 @@ class TForm9;
 //             no window keeps a copy), the calculation (Calculation), numbers
 //             as text (NumberText), the input rules (InputRules), the
 //             settings file and watcher (SettingsFile, SettingsWatcher), the
-//             pipe and valve series and their files (PipeSeries,
-//             ValveSeries, FileWatcher), the one atomic save (SaveFile), the
-//             one CSV reader and writer (Csv), the result as text
-//             (ResultText), the pipe overview rows (PipeOverview), inputs
-//             given as text (TypedInputs), the CSV batch (CsvBatch) and the
-//             circuit: its network and balancing (Circuit), its table's
-//             columns, cells and totals (CircuitTable) and its document
-//             (CircuitFile).
+//             pipe and valve series, their checks and files (PipeSeries,
+//             ValveSeries, SeriesCheck, FileWatcher), the one atomic save
+//             (SaveFile), the one CSV reader and writer (Csv), the result
+//             as text (ResultText), the pipe overview rows (PipeOverview),
+//             inputs given as text (TypedInputs), the CSV batch (CsvBatch)
+//             and the circuit: its network and balancing (Circuit), its
+//             table's columns, cells and totals (CircuitTable) and its
+//             document (CircuitFile).
 //   report/   fluvano_report, Qt Gui: the result sheet (ResultSheet), the
 //             settings sheet "Einstellwerte" (CircuitSheet), the network
 //             picture (NetworkPicture) and what sheets share (Sheet).
