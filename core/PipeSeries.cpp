@@ -56,10 +56,19 @@ QString readPath()
 
 std::optional<Fault> check(const Series& series)
 {
-    static const SeriesCheck::Rules rules { PipeCatalogue::NameLength, PipeCatalogue::CaptionLength,
-        PipeCatalogue::SlotCount, PipeCatalogue::TextLength, PipeCatalogue::TextLength,
-        QStringLiteral("Die Liste enthält kein Rohr."), QStringLiteral("Mehr als %1 Rohre passen nicht in die Liste."),
-        QStringLiteral("Die Bezeichnung"), QStringLiteral("Der Innendurchmesser"), QStringLiteral("die Rohre"), {} };
+    static const SeriesCheck::Rules rules {
+        .nameLength = PipeCatalogue::NameLength,
+        .captionLength = PipeCatalogue::CaptionLength,
+        .maxRows = PipeCatalogue::SlotCount,
+        .labelLength = PipeCatalogue::TextLength,
+        .numberLength = PipeCatalogue::TextLength,
+        .noRow = QStringLiteral("Die Liste enthält kein Rohr."),
+        .tooManyRows = QStringLiteral("Mehr als %1 Rohre passen nicht in die Liste."),
+        .label = QStringLiteral("Die Bezeichnung"),
+        .number = QStringLiteral("Der Innendurchmesser"),
+        .rows = QStringLiteral("die Rohre"),
+        .numberMissing = {}, // an empty diameter is no positive number
+    };
     QList<SeriesCheck::Row> rows;
     rows.reserve(series.pipes.size());
     for (const PipeCatalogue::Pipe& pipe : series.pipes) rows.append({ pipe.designation, pipe.innerDiameter });

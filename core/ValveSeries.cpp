@@ -65,10 +65,19 @@ QString readPath()
 
 std::optional<Fault> check(const Series& series)
 {
-    static const SeriesCheck::Rules rules { ValveCatalogue::NameLength, ValveCatalogue::CaptionLength,
-        ValveCatalogue::MaxSteps, ValveCatalogue::LabelLength, 0, QStringLiteral("Die Reihe enthält keine Stufe."),
-        QStringLiteral("Mehr als %1 Stufen passen nicht in die Reihe."), QStringLiteral("Die Stufe"),
-        QStringLiteral("Der kv-Wert"), QStringLiteral("die Stufen"), QStringLiteral("Der kv-Wert fehlt.") };
+    static const SeriesCheck::Rules rules {
+        .nameLength = ValveCatalogue::NameLength,
+        .captionLength = ValveCatalogue::CaptionLength,
+        .maxRows = ValveCatalogue::MaxSteps,
+        .labelLength = ValveCatalogue::LabelLength,
+        .numberLength = 0,
+        .noRow = QStringLiteral("Die Reihe enthält keine Stufe."),
+        .tooManyRows = QStringLiteral("Mehr als %1 Stufen passen nicht in die Reihe."),
+        .label = QStringLiteral("Die Stufe"),
+        .number = QStringLiteral("Der kv-Wert"),
+        .rows = QStringLiteral("die Stufen"),
+        .numberMissing = QStringLiteral("Der kv-Wert fehlt."),
+    };
     QList<SeriesCheck::Row> rows;
     rows.reserve(series.steps.size());
     for (const ValveCatalogue::Step& step : series.steps) rows.append({ step.label, step.kv });
