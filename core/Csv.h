@@ -113,7 +113,6 @@ public:
     Reader& operator=(const Reader&) = delete;
 
     const Dialect& dialect() const { return dialectFound; }
-    bool hasHeader() const { return header; }
     // The columns were found by their header names, not taken by position.
     bool byName() const { return named; }
     // The caller's column `column` is in the file: named in the header, or
